@@ -1,0 +1,17 @@
+# One library target per source folder. Usage:
+#   vantor_library(NAME SOURCES a.cpp ... DEPENDS other_target ... [QT])
+function(vantor_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON POSITION_INDEPENDENT_CODE ON)
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+  vantor_warnings(${name})
+endfunction()
+
+function(vantor_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(VANTOR_WARNINGS_AS_ERRORS)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()

@@ -1,0 +1,6 @@
+#include "host/core/DeleteSignaler.h"
+
+DeleteSignaler::~DeleteSignaler()
+{
+  signalDeleted();
+}
