@@ -38,13 +38,3 @@ private:
   std::string m_name;
   std::vector<Child> m_children;
 };
-
-/// Writes an empty element and reads nothing.
-class NullSerializer : public Serializer
-{
-public:
-  NullSerializer()
-    : Serializer("Null")
-  {
-  }
-};
