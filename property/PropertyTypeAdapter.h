@@ -30,16 +30,17 @@ public:
     {
       try
       {
-        return m_wrapped->validator()->validate(m_toWrapped(value));
+        if (m_wrapped->validator()->validate(m_toWrapped(value)).isValid())
+          return ValidationResult();
       }
+      // A conversion that fails makes the value as invalid as one the wrapped validator rejects.
       catch (const boost::bad_function_call&)
       {
-        return ValidationResult::invalid("Invalid value.");
       }
       catch (const ExceptionBase&)
       {
-        return ValidationResult::invalid("Invalid value.");
       }
+      return ValidationResult::invalid("Invalid value.");
     }
 
   private:

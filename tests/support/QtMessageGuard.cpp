@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QtGlobal>
 #include <map>
+#include <vtkNew.h>
 #include <vtkObjectFactory.h>
 #include <vtkOutputWindow.h>
 

@@ -1,0 +1,181 @@
+#include "analyzer/dataviews/DataViewManager.h"
+
+#include "analyzer/dataviews/DataViewInterface.h"
+#include "analyzer/dataviews/PointSpriteBugFixingRenderWindow.h"
+#include "host/core/ExceptionBase.h"
+#include "host/core/GenericUndoCommand.h"
+#include "host/core/UndoStack.h"
+#include "host/viewsupport/ImageCache.h"
+#include "host/viewsupport/TagGroupCollection.h"
+
+#include <QVTKInteractor.h>
+#include <QVTKOpenGLNativeWidget.h>
+#include <QWidget>
+#include <algorithm>
+#include <boost/make_shared.hpp>
+#include <vtkNew.h>
+#include <vtkOpenGLRenderWindow.h>
+#include <vtkRenderWindowInteractor.h>
+#include <vtkSmartPointer.h>
+
+DataViewManager::DataViewManager(boost::shared_ptr<const DataPipelineManagerInterface> pipeline,
+  boost::shared_ptr<SurrogateModelManagerInterface> surrogateModels,
+  boost::shared_ptr<SelectionModelInterface> selectionModel)
+  : m_pipeline(std::move(pipeline))
+  , m_surrogateModels(std::move(surrogateModels))
+  , m_selectionModel(std::move(selectionModel))
+  , m_imageCache(std::make_unique<ImageCache>())
+  , m_tagGroups(boost::make_shared<TagGroupCollection>())
+  , m_selectionColor(255, 50, 0, 255)
+{
+  vtkOpenGLRenderWindow::SetGlobalMaximumNumberOfMultiSamples(4);
+}
+
+// Members go in reverse order of declaration: the views, then the container widgets, then the
+// services; the DeleteSignaler base goes last and tells the undo commands to let go.
+DataViewManager::~DataViewManager() = default;
+
+boost::shared_ptr<ScatterPlot3DInterface> DataViewManager::add3DScatterView()
+{
+  viewKindNotAvailable("3D scatter plot");
+}
+
+boost::shared_ptr<TableViewInterface> DataViewManager::addTableView()
+{
+  viewKindNotAvailable("table");
+}
+
+boost::shared_ptr<SelectedCasesViewInterface> DataViewManager::addSelectedCasesView(QWidget&)
+{
+  if (m_selectedCasesView)
+    return m_selectedCasesView;
+  viewKindNotAvailable("selected cases");
+}
+
+boost::shared_ptr<ImageMatrixViewInterface> DataViewManager::addImageView()
+{
+  viewKindNotAvailable("image matrix");
+}
+
+boost::shared_ptr<SelectedImageViewInterface> DataViewManager::addSelectedImageView(
+  const std::set<uint64_t>&)
+{
+  viewKindNotAvailable("selected images");
+}
+
+boost::shared_ptr<ImageDiffViewInterface> DataViewManager::addImageDiffView(AuxFilePtr,
+  const std::vector<AuxFilePtr>&, bool,
+  boost::shared_ptr<vantor::PropertyAbstract<std::vector<VariablePtr>>>)
+{
+  viewKindNotAvailable("image difference");
+}
+
+boost::shared_ptr<ScatterPlot2DInterface> DataViewManager::add2DScatterView()
+{
+  viewKindNotAvailable("2D scatter plot");
+}
+
+boost::shared_ptr<LinePlotInterface> DataViewManager::addLinePlot()
+{
+  viewKindNotAvailable("line plot");
+}
+
+std::vector<boost::shared_ptr<DataViewInterface>> DataViewManager::dataViews() const
+{
+  return m_views;
+}
+
+void DataViewManager::removeView(boost::shared_ptr<DataViewInterface> view)
+{
+  auto listed = std::find(m_views.begin(), m_views.end(), view);
+  if (listed == m_views.end())
+    return;
+  m_views.erase(listed);
+  signalViewRemoved(view);
+  view->suspend();
+
+  const QString text = QStringLiteral("Delete ") + QString::fromStdString(view->title());
+  UndoStack().push(new GenericUndoCommand([this, view] { removeView(view); },
+    [this, view] { restoreView(view); }, *this, text, -1, nullptr));
+}
+
+void DataViewManager::restoreView(boost::shared_ptr<DataViewInterface> view)
+{
+  if (isListed(view))
+    return;
+  m_views.push_back(view);
+  signalViewCreated(m_widgets[view].get(), view);
+  view->resume();
+}
+
+boost::shared_ptr<ImageFileLoaderInterface> DataViewManager::imageLoader() const
+{
+  return m_imageCache->imageLoader();
+}
+
+boost::shared_ptr<TagGroupCollection> DataViewManager::tagGroupCollection() const
+{
+  return m_tagGroups;
+}
+
+void DataViewManager::setSelectionColor(const QColor& color)
+{
+  m_selectionColor = color;
+}
+
+void DataViewManager::addConstructedView(
+  boost::shared_ptr<DataViewInterface> view, std::unique_ptr<QWidget> container)
+{
+  m_views.push_back(view);
+  QWidget& widget = *container.release();
+  registerDataView(view, widget);
+  signalViewCreated(&widget, view);
+}
+
+void DataViewManager::addConstructedView(
+  boost::shared_ptr<DataViewInterface> view, vtkRenderWindow& window)
+{
+  m_views.push_back(view);
+  QWidget& widget = *createVTKDrawable(window);
+  registerDataView(view, widget);
+  signalViewCreated(&widget, view);
+}
+
+vtkSmartPointer<vtkRenderWindow> DataViewManager::createRenderWindow()
+{
+  vtkSmartPointer<vtkRenderWindow> window = vtkSmartPointer<PointSpriteBugFixingRenderWindow>::New();
+  vtkNew<QVTKInteractor> interactor;
+  window->SetInteractor(interactor);
+  return window;
+}
+
+QWidget* DataViewManager::createVTKDrawable(vtkRenderWindow& window)
+{
+  auto* widget = new QVTKOpenGLNativeWidget();
+  widget->setRenderWindow(&window);
+  // The widget initialises only interactors it creates itself; ours would otherwise initialise
+  // on the first render, outside the widget's context, and draw nothing.
+  vtkRenderWindowInteractor* interactor = window.GetInteractor();
+  if (interactor && !interactor->GetInitialized())
+    interactor->Initialize();
+  return widget;
+}
+
+void DataViewManager::registerDataView(boost::shared_ptr<DataViewInterface> view, QWidget& widget)
+{
+  m_widgets[view] = boost::shared_ptr<QWidget>(&widget);
+
+  const QString text = QStringLiteral("Add ") + QString::fromStdString(view->title());
+  UndoStack().push(new GenericUndoCommand([this, view] { restoreView(view); },
+    [this, view] { removeView(view); }, *this, text, -1, nullptr));
+}
+
+bool DataViewManager::isListed(const boost::shared_ptr<DataViewInterface>& view) const
+{
+  return std::find(m_views.begin(), m_views.end(), view) != m_views.end();
+}
+
+void DataViewManager::viewKindNotAvailable(const char* kind) const
+{
+  throw vantor::ExceptionBase(std::string("The ") + kind + " view is not available in this build.");
+}

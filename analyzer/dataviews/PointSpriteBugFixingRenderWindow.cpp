@@ -1,0 +1,5 @@
+#include "analyzer/dataviews/PointSpriteBugFixingRenderWindow.h"
+
+#include <vtkObjectFactory.h>
+
+vtkStandardNewMacro(PointSpriteBugFixingRenderWindow);
