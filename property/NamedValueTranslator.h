@@ -5,7 +5,7 @@
 #include <string>
 
 /// Two-way map between the values of an enumeration and their (unique) names.
-template <class E>
+template<class E>
 class NamedValueTranslator
 {
 public:

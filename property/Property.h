@@ -6,7 +6,7 @@ namespace vantor
 {
 
 /// A property that keeps its value itself.
-template <class T>
+template<class T>
 class Property : public PropertyAbstract<T>
 {
 public:

@@ -13,7 +13,7 @@ namespace vantor
 
 /// A typed, validated, observable value. setValue validates, ignores an unchanged value, stores
 /// and then announces the stored value.
-template <class T>
+template<class T>
 class PropertyAbstract : public PropertyItemInterface
 {
 public:
@@ -29,8 +29,8 @@ public:
   explicit PropertyAbstract(boost::shared_ptr<const ValidatorInterface<T>> validator)
     : m_validator(std::move(validator))
   {
-    m_baseSignalForwarding = signalValueChanged.connect(
-      [this](const T&) { callBaseClassSignalIfThereAreListeners(); });
+    m_baseSignalForwarding =
+      signalValueChanged.connect([this](const T&) { callBaseClassSignalIfThereAreListeners(); });
   }
 
   PropertyAbstract(const PropertyAbstract&) = delete;

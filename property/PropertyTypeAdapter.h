@@ -9,7 +9,7 @@ namespace vantor
 
 /// Shows a property of type W as a property of type T through two conversion functions.
 /// Every failure on the way to the wrapped property is reported as "Invalid value.".
-template <class T, class W>
+template<class T, class W>
 class PropertyTypeAdapter : public PropertyAbstract<T>
 {
 public:
@@ -48,8 +48,9 @@ public:
     ToWrapped m_toWrapped;
   };
 
-  PropertyTypeAdapter(
-    boost::shared_ptr<PropertyAbstract<W>> wrapped, ToAdapted toAdapted, ToWrapped toWrapped)
+  PropertyTypeAdapter(boost::shared_ptr<PropertyAbstract<W>> wrapped,
+    ToAdapted toAdapted,
+    ToWrapped toWrapped)
     : PropertyAbstract<T>(boost::make_shared<AdapterValidator>(wrapped, toWrapped))
     , m_wrapped(std::move(wrapped))
     , m_toAdapted(std::move(toAdapted))

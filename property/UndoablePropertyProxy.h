@@ -14,8 +14,10 @@ namespace vantor
 
 /// Wraps a property so that every change made through it is one undo step "Change <label>".
 /// Changes of the wrapped property made by any other route are announced but not recorded.
-template <class T>
-class UndoablePropertyProxy : public PropertyAbstract<T>, public DeleteSignaler
+template<class T>
+class UndoablePropertyProxy
+  : public PropertyAbstract<T>
+  , public DeleteSignaler
 {
 public:
   UndoablePropertyProxy(const std::string& label, boost::shared_ptr<PropertyAbstract<T>> wrapped)
@@ -45,7 +47,11 @@ protected:
 
     const T old = m_wrapped->value();
     auto* command = new GenericUndoCommand([this, value] { applyValue(value); },
-      [this, old] { applyValue(old); }, *this, m_undoText, m_mergeId, nullptr);
+      [this, old] { applyValue(old); },
+      *this,
+      m_undoText,
+      m_mergeId,
+      nullptr);
     std::unique_ptr<GenericUndoCommand> pending(command);
 
     if (m_mergeId != -1)

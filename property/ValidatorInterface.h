@@ -5,7 +5,7 @@
 namespace vantor
 {
 
-template <class T>
+template<class T>
 class ValidatorInterface
 {
 public:
@@ -13,7 +13,7 @@ public:
   virtual ValidationResult validate(const T& value) const = 0;
 };
 
-template <class T>
+template<class T>
 class AllowAnyValueValidator : public ValidatorInterface<T>
 {
 public:

@@ -64,7 +64,8 @@ boost::shared_ptr<SelectedImageViewInterface> DataViewManager::addSelectedImageV
 }
 
 boost::shared_ptr<ImageDiffViewInterface> DataViewManager::addImageDiffView(AuxFilePtr,
-  const std::vector<AuxFilePtr>&, bool,
+  const std::vector<AuxFilePtr>&,
+  bool,
   boost::shared_ptr<vantor::PropertyAbstract<std::vector<VariablePtr>>>)
 {
   viewKindNotAvailable("image difference");
@@ -96,7 +97,11 @@ void DataViewManager::removeView(boost::shared_ptr<DataViewInterface> view)
 
   const QString text = QStringLiteral("Delete ") + QString::fromStdString(view->title());
   UndoStack().push(new GenericUndoCommand([this, view] { removeView(view); },
-    [this, view] { restoreView(view); }, *this, text, -1, nullptr));
+    [this, view] { restoreView(view); },
+    *this,
+    text,
+    -1,
+    nullptr));
 }
 
 void DataViewManager::restoreView(boost::shared_ptr<DataViewInterface> view)
@@ -123,8 +128,8 @@ void DataViewManager::setSelectionColor(const QColor& color)
   m_selectionColor = color;
 }
 
-void DataViewManager::addConstructedView(
-  boost::shared_ptr<DataViewInterface> view, std::unique_ptr<QWidget> container)
+void DataViewManager::addConstructedView(boost::shared_ptr<DataViewInterface> view,
+  std::unique_ptr<QWidget> container)
 {
   m_views.push_back(view);
   QWidget& widget = *container.release();
@@ -132,8 +137,8 @@ void DataViewManager::addConstructedView(
   signalViewCreated(&widget, view);
 }
 
-void DataViewManager::addConstructedView(
-  boost::shared_ptr<DataViewInterface> view, vtkRenderWindow& window)
+void DataViewManager::addConstructedView(boost::shared_ptr<DataViewInterface> view,
+  vtkRenderWindow& window)
 {
   m_views.push_back(view);
   QWidget& widget = *createVTKDrawable(window);
@@ -143,7 +148,8 @@ void DataViewManager::addConstructedView(
 
 vtkSmartPointer<vtkRenderWindow> DataViewManager::createRenderWindow()
 {
-  vtkSmartPointer<vtkRenderWindow> window = vtkSmartPointer<PointSpriteBugFixingRenderWindow>::New();
+  vtkSmartPointer<vtkRenderWindow> window =
+    vtkSmartPointer<PointSpriteBugFixingRenderWindow>::New();
   vtkNew<QVTKInteractor> interactor;
   window->SetInteractor(interactor);
   return window;
@@ -167,7 +173,11 @@ void DataViewManager::registerDataView(boost::shared_ptr<DataViewInterface> view
 
   const QString text = QStringLiteral("Add ") + QString::fromStdString(view->title());
   UndoStack().push(new GenericUndoCommand([this, view] { restoreView(view); },
-    [this, view] { removeView(view); }, *this, text, -1, nullptr));
+    [this, view] { removeView(view); },
+    *this,
+    text,
+    -1,
+    nullptr));
 }
 
 bool DataViewManager::isListed(const boost::shared_ptr<DataViewInterface>& view) const

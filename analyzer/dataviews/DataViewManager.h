@@ -12,12 +12,14 @@ class ImageCache;
 class SelectionModelInterface;
 class SurrogateModelManagerInterface;
 class vtkRenderWindow;
-template <class T>
+template<class T>
 class vtkSmartPointer;
 
 /// Creates the views over one pipeline and selection, owns their container widgets, and
 /// records adding and removing a view as undo steps.
-class DataViewManager : public virtual DataViewManagerInterface, public DeleteSignaler
+class DataViewManager
+  : public virtual DataViewManagerInterface
+  , public DeleteSignaler
 {
 public:
   DataViewManager(boost::shared_ptr<const DataPipelineManagerInterface> pipeline,
@@ -32,7 +34,8 @@ public:
   boost::shared_ptr<SelectedImageViewInterface> addSelectedImageView(
     const std::set<uint64_t>& caseIds) override;
   boost::shared_ptr<ImageDiffViewInterface> addImageDiffView(AuxFilePtr baseImage,
-    const std::vector<AuxFilePtr>& images, bool flag,
+    const std::vector<AuxFilePtr>& images,
+    bool flag,
     boost::shared_ptr<vantor::PropertyAbstract<std::vector<VariablePtr>>> variables) override;
   boost::shared_ptr<ScatterPlot2DInterface> add2DScatterView() override;
   boost::shared_ptr<LinePlotInterface> addLinePlot() override;

@@ -37,7 +37,8 @@ public:
   virtual boost::shared_ptr<SelectedImageViewInterface> addSelectedImageView(
     const std::set<uint64_t>& caseIds) = 0;
   virtual boost::shared_ptr<ImageDiffViewInterface> addImageDiffView(AuxFilePtr baseImage,
-    const std::vector<AuxFilePtr>& images, bool flag,
+    const std::vector<AuxFilePtr>& images,
+    bool flag,
     boost::shared_ptr<vantor::PropertyAbstract<std::vector<VariablePtr>>> variables) = 0;
   virtual boost::shared_ptr<ScatterPlot2DInterface> add2DScatterView() = 0;
   virtual boost::shared_ptr<LinePlotInterface> addLinePlot() = 0;

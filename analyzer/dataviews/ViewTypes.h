@@ -19,6 +19,6 @@ class vtkTableAlgorithm;
 /// Shorthands for the types the view interfaces hand out.
 using VariablePtr = WeakPtr<Variable, uint64_t>;
 using AuxFilePtr = WeakPtr<AuxFile, uint64_t>;
-template <class T>
+template<class T>
 using PropertyPtr = boost::shared_ptr<vantor::PropertyAbstract<T>>;
 using AxisDetailsList = std::vector<boost::shared_ptr<AxisDetailsInterface>>;

@@ -5,8 +5,12 @@
 
 #include <utility>
 
-GenericUndoCommand::GenericUndoCommand(boost::function<void()> redo, boost::function<void()> undo,
-  const DeleteSignaler& owner, const QString& text, int id, QUndoCommand* parent)
+GenericUndoCommand::GenericUndoCommand(boost::function<void()> redo,
+  boost::function<void()> undo,
+  const DeleteSignaler& owner,
+  const QString& text,
+  int id,
+  QUndoCommand* parent)
   : QUndoCommand(text, parent)
   , m_redo(std::move(redo))
   , m_undo(std::move(undo))

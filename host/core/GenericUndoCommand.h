@@ -11,8 +11,12 @@ class DeleteSignaler;
 class GenericUndoCommand : public QUndoCommand
 {
 public:
-  GenericUndoCommand(boost::function<void()> redo, boost::function<void()> undo,
-    const DeleteSignaler& owner, const QString& text, int id = -1, QUndoCommand* parent = nullptr);
+  GenericUndoCommand(boost::function<void()> redo,
+    boost::function<void()> undo,
+    const DeleteSignaler& owner,
+    const QString& text,
+    int id = -1,
+    QUndoCommand* parent = nullptr);
   ~GenericUndoCommand() override;
 
   void redo() override;

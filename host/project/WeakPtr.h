@@ -10,7 +10,7 @@ class Transaction;
 /// Copyable handle naming a project object by its identifier. lock() yields the object while
 /// it is part of the project; an object erased and brought back by undo is the same object, so
 /// handles to it work again. Two handles are equal when they name the same identifier.
-template <class T, class Id = uint64_t>
+template<class T, class Id = uint64_t>
 class WeakPtr
 {
 public:
@@ -57,7 +57,7 @@ private:
 
 namespace std
 {
-template <class T, class Id>
+template<class T, class Id>
 struct hash<WeakPtr<T, Id>>
 {
   size_t operator()(const WeakPtr<T, Id>& handle) const

@@ -2,8 +2,9 @@
 
 #include <utility>
 
-void SurrogateModelUserDistCollection::setDistribution(
-  const std::string& variableName, int mode, std::vector<double> points)
+void SurrogateModelUserDistCollection::setDistribution(const std::string& variableName,
+  int mode,
+  std::vector<double> points)
 {
   m_distributions[variableName] = Distribution{ mode, std::move(points) };
 }

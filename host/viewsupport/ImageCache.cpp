@@ -20,7 +20,7 @@ public:
   QImage load(const QString& filePath, const QSize& maxSize) const override
   {
     const QString key = filePath + QLatin1Char('|') + QString::number(maxSize.width()) +
-      QLatin1Char('x') + QString::number(maxSize.height());
+                        QLatin1Char('x') + QString::number(maxSize.height());
     if (const QImage* cached = m_images.object(key))
       return *cached;
     QImage image = readImage(filePath, maxSize);

@@ -25,9 +25,10 @@ TEST(Property, AnnouncesStoredValueOnceAndOnlyOnChange)
   vantor::Property<int> property(3);
   std::vector<std::string> calls;
   property.signalPropertyChanged.connect([&] { calls.push_back("changed"); });
-  property.signalValueChanged.connect([&](const int& v) {
-    calls.push_back("value " + std::to_string(v) + " reads " + std::to_string(property.value()));
-  });
+  property.signalValueChanged.connect(
+    [&](const int& v) {
+      calls.push_back("value " + std::to_string(v) + " reads " + std::to_string(property.value()));
+    });
 
   property = 3;
   EXPECT_TRUE(calls.empty());

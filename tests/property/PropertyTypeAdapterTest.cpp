@@ -23,7 +23,8 @@ TEST(PropertyTypeAdapter, ReadsWritesAndAnnouncesThroughTheWrappedProperty)
 {
   auto coloring = boost::make_shared<vantor::Property<Coloring_e>>(SolidColor);
   Adapter byVariable(
-    coloring, [](const Coloring_e& c) { return c == ByVariable; },
+    coloring,
+    [](const Coloring_e& c) { return c == ByVariable; },
     [](const bool& b) { return b ? ByVariable : SolidColor; });
   int announced = 0;
   byVariable.signalValueChanged.connect([&](const bool&) { ++announced; });
@@ -41,7 +42,8 @@ TEST(PropertyTypeAdapter, FailuresBecomeInvalidValue)
   auto coloring = boost::make_shared<vantor::Property<Coloring_e>>(
     SolidColor, boost::make_shared<NoRulesValidator>());
   Adapter toRules(
-    coloring, [](const Coloring_e& c) { return c == ByRules; },
+    coloring,
+    [](const Coloring_e& c) { return c == ByRules; },
     [](const bool& b) { return b ? ByRules : SolidColor; });
   try
   {
@@ -54,7 +56,7 @@ TEST(PropertyTypeAdapter, FailuresBecomeInvalidValue)
   }
   EXPECT_EQ(coloring->value(), SolidColor);
 
-  Adapter noConversion(coloring, Adapter::ToAdapted([](const Coloring_e&) { return false; }),
-    Adapter::ToWrapped());
+  Adapter noConversion(
+    coloring, Adapter::ToAdapted([](const Coloring_e&) { return false; }), Adapter::ToWrapped());
   EXPECT_THROW(noConversion.setValue(true), vantor::InvalidPropertyValueException);
 }

@@ -62,10 +62,12 @@ TEST_F(ProxyFixture, PushesOfListenersJoinTheSameStep)
 {
   auto other = boost::make_shared<vantor::UndoablePropertyProxy<int>>(
     "Size", boost::make_shared<vantor::Property<int>>(1));
-  proxy->signalValueChanged.connect([&](const bool& v) {
-    if (v)
-      other->setValue(2);
-  });
+  proxy->signalValueChanged.connect(
+    [&](const bool& v)
+    {
+      if (v)
+        other->setValue(2);
+    });
   proxy->setValue(true);
   ASSERT_EQ(stack.count(), 1);
   stack.undo();

@@ -1,8 +1,8 @@
 #include "tests/analyzer/dataviews/TestViews.h"
 
+#include "analyzer/dataviews/PointSpriteBugFixingRenderWindow.h"
 #include "host/core/ExceptionBase.h"
 #include "host/core/UndoStack.h"
-#include "analyzer/dataviews/PointSpriteBugFixingRenderWindow.h"
 
 #include <QTest>
 #include <QUndoStack>
@@ -29,10 +29,12 @@ struct ManagerFixture : ::testing::Test
 
   void SetUp() override
   {
-    manager->signalViewCreated.connect([this](QWidget* w, boost::shared_ptr<DataViewInterface> v) {
-      created.emplace_back(w, v);
-      listedWhenAnnounced.push_back(manager->dataViews().size());
-    });
+    manager->signalViewCreated.connect(
+      [this](QWidget* w, boost::shared_ptr<DataViewInterface> v)
+      {
+        created.emplace_back(w, v);
+        listedWhenAnnounced.push_back(manager->dataViews().size());
+      });
     manager->signalViewRemoved.connect(
       [this](boost::shared_ptr<DataViewInterface> v) { removed.push_back(v); });
   }
@@ -72,8 +74,8 @@ TEST_F(ManagerFixture, RemoveThenUndoAppendsAtTheEndWithTheSameWidget)
   EXPECT_EQ(stack.count(), 3);
 
   stack.undo();
-  EXPECT_EQ(manager->dataViews(),
-    (std::vector<boost::shared_ptr<DataViewInterface>>{ second, first }));
+  EXPECT_EQ(
+    manager->dataViews(), (std::vector<boost::shared_ptr<DataViewInterface>>{ second, first }));
   EXPECT_EQ(created.back().first, firstWidget);
   EXPECT_EQ(first->resumed, 1);
   EXPECT_EQ(stack.count(), 3) << "undo must not record new steps";

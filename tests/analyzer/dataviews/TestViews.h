@@ -16,9 +16,10 @@ namespace testviews
 {
 
 /// A minimal table-kind view: a real property, a serializer, and a record of its lifecycle.
-class TestTableView : public virtual TableViewInterface,
-                      public DataViewAbstract,
-                      public boost::enable_shared_from_this<TestTableView>
+class TestTableView
+  : public virtual TableViewInterface
+  , public DataViewAbstract
+  , public boost::enable_shared_from_this<TestTableView>
 {
 public:
   explicit TestTableView(std::string title = "Test Table")

@@ -1,6 +1,6 @@
+#include "host/core/UndoStack.h"
 #include "host/core/DeleteSignaler.h"
 #include "host/core/GenericUndoCommand.h"
-#include "host/core/UndoStack.h"
 
 #include <QUndoStack>
 #include <gtest/gtest.h>
@@ -16,7 +16,9 @@ struct Journal
   GenericUndoCommand* command(const DeleteSignaler& owner, const std::string& name, int id = -1)
   {
     return new GenericUndoCommand([this, name] { entries.push_back("redo " + name); },
-      [this, name] { entries.push_back("undo " + name); }, owner, QString::fromStdString(name),
+      [this, name] { entries.push_back("undo " + name); },
+      owner,
+      QString::fromStdString(name),
       id);
   }
 };
