@@ -1,0 +1,115 @@
+#include "analyzer/dataviews/serialize/AxisDetailsSerializer.h"
+#include "host/viewsupport/AxisDetailsInterface.h"
+#include "property/Property.h"
+#include "tests/analyzer/dataviews/serialize/XmlText.h"
+
+#include <boost/make_shared.hpp>
+#include <stdexcept>
+
+using testsupport::readXml;
+using testsupport::xmlText;
+
+namespace
+{
+
+using DoublePtr = boost::shared_ptr<vantor::PropertyAbstract<double>>;
+using BoolPtr = boost::shared_ptr<vantor::PropertyAbstract<bool>>;
+
+DoublePtr number(double value)
+{
+  return boost::make_shared<vantor::Property<double>>(value);
+}
+
+// An axis with only the settings it is given, like the chart and 3D axes differ.
+class TestAxis : public AxisDetailsInterface
+{
+public:
+  TestAxis(double min, double max, bool withBounds, bool withGridSpacing)
+    : m_min(number(min))
+    , m_max(number(max))
+  {
+    if (withBounds)
+    {
+      m_boundsMin = number(min - 1);
+      m_boundsMax = number(max + 1);
+    }
+    if (withGridSpacing)
+    {
+      m_useGridSpacing = boost::make_shared<vantor::Property<bool>>(false);
+      m_gridSpacing = number(0.5);
+    }
+  }
+
+  DoublePtr min() override { return m_min; }
+  DoublePtr max() override { return m_max; }
+  BoolPtr useCustomGridSpacing() override { return m_useGridSpacing; }
+  DoublePtr gridSpacing() override { return m_gridSpacing; }
+  DoublePtr boundsMin() override { return m_boundsMin; }
+  DoublePtr boundsMax() override { return m_boundsMax; }
+
+private:
+  DoublePtr m_min, m_max, m_gridSpacing, m_boundsMin, m_boundsMax;
+  BoolPtr m_useGridSpacing;
+};
+
+using Axes = std::vector<boost::shared_ptr<AxisDetailsInterface>>;
+
+} // namespace
+
+TEST(AxisDetailsSerializer, WritesOnlyTheAxesAndSettingsThatExist)
+{
+  const Axes chartAxes{ boost::make_shared<TestAxis>(0, 1, false, true),
+    boost::make_shared<TestAxis>(-2, 2, false, false) };
+  EXPECT_EQ(xmlText(AxisDetailsSerializer(chartAxes)),
+    "<AxisDetails>"
+    "<XAxis><CustomRange><Minimum>0</Minimum><Maximum>1</Maximum></CustomRange>"
+    "<UseCustomGridSpacing>0</UseCustomGridSpacing>"
+    "<CustomGridSpacing>0.5</CustomGridSpacing></XAxis>"
+    "<YAxis><CustomRange><Minimum>-2</Minimum><Maximum>2</Maximum></CustomRange></YAxis>"
+    "</AxisDetails>");
+
+  const Axes axes3D{ boost::make_shared<TestAxis>(0, 1, true, false),
+    boost::make_shared<TestAxis>(0, 1, true, false),
+    boost::make_shared<TestAxis>(0.1, 1, true, false) };
+  EXPECT_EQ(xmlText(AxisDetailsSerializer(axes3D)),
+    "<AxisDetails>"
+    "<XAxis><CustomRange><Minimum>0</Minimum><Maximum>1</Maximum></CustomRange>"
+    "<Bounds><Minimum>-1</Minimum><Maximum>2</Maximum></Bounds></XAxis>"
+    "<YAxis><CustomRange><Minimum>0</Minimum><Maximum>1</Maximum></CustomRange>"
+    "<Bounds><Minimum>-1</Minimum><Maximum>2</Maximum></Bounds></YAxis>"
+    "<ZAxis><CustomRange><Minimum>0.10000000000000001</Minimum><Maximum>1</Maximum>"
+    "</CustomRange><Bounds><Minimum>-0.90000000000000002</Minimum><Maximum>2</Maximum>"
+    "</Bounds></ZAxis>"
+    "</AxisDetails>");
+}
+
+TEST(AxisDetailsSerializer, ReadsIntoTheAxesAndKeepsWhatIsMissing)
+{
+  auto x = boost::make_shared<TestAxis>(0, 1, true, true);
+  auto y = boost::make_shared<TestAxis>(0, 1, true, true);
+  AxisDetailsSerializer serializer(Axes{ x, y });
+  readXml(serializer,
+    "<AxisDetails>"
+    "<YAxis><CustomRange><Maximum>8</Maximum></CustomRange>"
+    "<UseCustomGridSpacing>1</UseCustomGridSpacing></YAxis>"
+    "<XAxis><Bounds><Minimum>-5</Minimum><Maximum>5</Maximum></Bounds>"
+    "<CustomGridSpacing>0.25</CustomGridSpacing></XAxis>"
+    "<ZAxis><CustomRange><Minimum>3</Minimum></CustomRange></ZAxis>"
+    "</AxisDetails>");
+
+  EXPECT_EQ(x->min()->value(), 0);
+  EXPECT_EQ(x->boundsMin()->value(), -5);
+  EXPECT_EQ(x->boundsMax()->value(), 5);
+  EXPECT_EQ(x->gridSpacing()->value(), 0.25);
+  EXPECT_FALSE(x->useCustomGridSpacing()->value());
+  EXPECT_EQ(y->min()->value(), 0);
+  EXPECT_EQ(y->max()->value(), 8);
+  EXPECT_TRUE(y->useCustomGridSpacing()->value());
+}
+
+TEST(AxisDetailsSerializer, NeedsTwoOrThreeAxes)
+{
+  auto axis = boost::make_shared<TestAxis>(0, 1, false, false);
+  EXPECT_THROW(AxisDetailsSerializer(Axes{ axis }), std::invalid_argument);
+  EXPECT_THROW(AxisDetailsSerializer(Axes(4, axis)), std::invalid_argument);
+}
