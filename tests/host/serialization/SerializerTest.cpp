@@ -1,10 +1,10 @@
 #include "host/serialization/NullSerializer.h"
+#include "tests/host/serialization/XmlText.h"
 
-#include <QDomDocument>
-#include <QDomElement>
 #include <boost/make_shared.hpp>
-#include <gtest/gtest.h>
-#include <vector>
+
+using testsupport::readXml;
+using testsupport::xmlText;
 
 namespace
 {
@@ -13,9 +13,9 @@ namespace
 class TextSerializer : public Serializer
 {
 public:
-  TextSerializer(const std::string& name, QString text)
+  TextSerializer(const std::string& name, const std::string& text)
     : Serializer(name)
-    , m_text(std::move(text))
+    , m_text(QString::fromStdString(text))
   {
   }
 
@@ -34,17 +34,9 @@ private:
   QString m_text;
 };
 
-std::string written(const SerializerInterface& serializer)
+boost::shared_ptr<TextSerializer> text(const std::string& name, const std::string& value = "")
 {
-  QDomDocument document;
-  document.appendChild(serializer.serialize(document));
-  return document.toString(-1).trimmed().toStdString();
-}
-
-QDomElement parsed(QDomDocument& document, const QString& xml)
-{
-  EXPECT_TRUE(document.setContent(xml)) << xml.toStdString();
-  return document.documentElement();
+  return boost::make_shared<TextSerializer>(name, value);
 }
 
 } // namespace
@@ -52,46 +44,28 @@ QDomElement parsed(QDomDocument& document, const QString& xml)
 TEST(Serializer, WritesChildrenInOrderAddedAndSkipsDeserializeOnlyOnes)
 {
   Serializer root("View");
-  root.addSubElement(boost::make_shared<TextSerializer>("B", "2"));
-  root.addDeserializeOnlySubElement(boost::make_shared<TextSerializer>("Old", "x"));
-  root.addSubElement(boost::make_shared<TextSerializer>("A", "1"));
-  EXPECT_EQ(written(root), "<View><B>2</B><A>1</A></View>");
+  root.addSubElement(text("B", "2"));
+  root.addDeserializeOnlySubElement(text("Old", "x"));
+  root.addSubElement(boost::make_shared<NullSerializer>());
+  root.addSubElement(text("A", "1"));
+  EXPECT_EQ(xmlText(root), "<View><B>2</B><A>1</A></View>");
 
-  root.replaceSubElement(boost::make_shared<TextSerializer>("B", "3"));
-  root.replaceSubElement(boost::make_shared<TextSerializer>("C", "4"));
-  EXPECT_EQ(written(root), "<View><B>3</B><A>1</A><C>4</C></View>");
+  root.replaceSubElement(text("B", "3"));
+  root.replaceSubElement(text("C", "4"));
+  EXPECT_EQ(xmlText(root), "<View><B>3</B><A>1</A><C>4</C></View>");
 }
 
 TEST(Serializer, ReadsChildrenByNameAndLeavesMissingOnesAlone)
 {
   Serializer root("View");
-  auto a = boost::make_shared<TextSerializer>("A", "");
-  auto old = boost::make_shared<TextSerializer>("Old", "");
-  auto missing = boost::make_shared<TextSerializer>("Missing", "");
+  auto a = text("A"), old = text("Old"), missing = text("Missing");
   root.addSubElement(a);
   root.addDeserializeOnlySubElement(old);
   root.addSubElement(missing);
+  root.addSubElement(boost::make_shared<NullSerializer>());
 
-  QDomDocument document;
-  QDomElement element =
-    parsed(document, "<View><Unknown>u</Unknown><Old>legacy</Old><A>first</A><A>second</A></View>");
-  root.deserialize(element);
-
+  readXml(root, "<View><Null/><X>u</X><Old>legacy</Old><A>first</A><A>second</A></View>");
   EXPECT_EQ(a->read, std::vector<std::string>{ "first" });
   EXPECT_EQ(old->read, std::vector<std::string>{ "legacy" });
   EXPECT_TRUE(missing->read.empty());
-}
-
-TEST(NullSerializer, WritesNoElementAndReadsNothing)
-{
-  Serializer root("Views");
-  root.addSubElement(boost::make_shared<TextSerializer>("A", "1"));
-  root.addSubElement(boost::make_shared<NullSerializer>());
-  root.addSubElement(boost::make_shared<TextSerializer>("B", "2"));
-  EXPECT_EQ(written(root), "<Views><A>1</A><B>2</B></Views>");
-
-  QDomDocument document;
-  EXPECT_TRUE(NullSerializer().serialize(document).isNull());
-  QDomElement element = parsed(document, "<Null><A>1</A></Null>");
-  NullSerializer().deserialize(element);
 }

@@ -7,7 +7,7 @@
 #include "host/serialization/NullSerializer.h"
 #include "host/viewsupport/DataViewAbstract.h"
 #include "property/Property.h"
-#include "tests/analyzer/dataviews/serialize/XmlText.h"
+#include "tests/host/serialization/XmlText.h"
 
 #include <QWidget>
 #include <boost/enable_shared_from_this.hpp>
