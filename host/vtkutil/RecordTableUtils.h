@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+#include <vtkType.h>
+
+class vtkTable;
+
+/// Reads the case identifiers of a pipeline table, whose column 0 holds them.
+class RecordTableUtils
+{
+public:
+  /// 0 when the table has no such row or no columns.
+  static uint64_t caseIDAtRow(vtkTable* table, vtkIdType row);
+  /// The identifiers of all rows, in row order.
+  static std::vector<uint64_t> caseIDs(vtkTable* table);
+};

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <vtkDoubleArray.h>
+#include <vtkIdTypeArray.h>
+#include <vtkObjectFactory.h>
+#include <vtkVariant.h>
+
+#include <limits>
+#include <vector>
+
+/// A numeric column that remembers which of its rows hold NaN or NULL. Numeric readers see the
+/// stored placeholder (NaN in real columns); reading a row as a vtkVariant gives an invalid
+/// variant for NULL and a NaN double for NaN, so that tables show what the user entered.
+template<class BaseArray>
+class vtkSpecialValueArray : public BaseArray
+{
+public:
+  /// Per-row flag values; the flags are kept only once some row is special.
+  enum Special : unsigned char
+  {
+    None = 0,
+    NaN = 1,
+    Null = 2
+  };
+
+  vtkTemplateTypeMacro(vtkSpecialValueArray<BaseArray>, BaseArray);
+  static vtkSpecialValueArray* New() { VTK_STANDARD_NEW_BODY(vtkSpecialValueArray); }
+
+  Special special(vtkIdType row) const
+  {
+    return row >= 0 && static_cast<std::size_t>(row) < m_flags.size()
+             ? static_cast<Special>(m_flags[static_cast<std::size_t>(row)])
+             : None;
+  }
+  void setSpecial(vtkIdType row, Special value)
+  {
+    if (value != None && m_flags.size() < static_cast<std::size_t>(this->GetNumberOfValues()))
+      m_flags.resize(static_cast<std::size_t>(this->GetNumberOfValues()), None);
+    if (static_cast<std::size_t>(row) >= m_flags.size())
+      return;
+    unsigned char& flag = m_flags[static_cast<std::size_t>(row)];
+    m_count += (value != None) - (flag != None);
+    flag = value;
+  }
+  bool hasSpecialValues() const { return m_count != 0; }
+  /// Empty, or one flag per row.
+  const std::vector<unsigned char>& specialFlags() const { return m_flags; }
+  void setSpecialFlags(std::vector<unsigned char> flags)
+  {
+    m_flags = std::move(flags);
+    m_count = 0;
+    for (unsigned char flag : m_flags)
+      m_count += flag != None;
+    if (m_count == 0)
+      m_flags.clear();
+  }
+
+  vtkVariant GetVariantValue(vtkIdType valueIdx) override
+  {
+    switch (special(valueIdx))
+    {
+      case Null:
+        return vtkVariant();
+      case NaN:
+        return vtkVariant(std::numeric_limits<double>::quiet_NaN());
+      default:
+        return BaseArray::GetVariantValue(valueIdx);
+    }
+  }
+
+  using BaseArray::DeepCopy;
+  void DeepCopy(vtkDataArray* other) override
+  {
+    BaseArray::DeepCopy(other);
+    copySpecials(other);
+  }
+
+  using BaseArray::ShallowCopy;
+  void ShallowCopy(vtkDataArray* other) override
+  {
+    BaseArray::ShallowCopy(other);
+    copySpecials(other);
+  }
+
+  void Initialize() override
+  {
+    BaseArray::Initialize();
+    setSpecialFlags({});
+  }
+
+protected:
+  vtkSpecialValueArray() = default;
+  ~vtkSpecialValueArray() override = default;
+
+private:
+  void copySpecials(vtkDataArray* other)
+  {
+    auto* source = vtkSpecialValueArray::SafeDownCast(other);
+    if (source != this)
+      setSpecialFlags(source ? source->m_flags : std::vector<unsigned char>());
+  }
+
+  std::vector<unsigned char> m_flags;
+  vtkIdType m_count = 0;
+
+  vtkSpecialValueArray(const vtkSpecialValueArray&) = delete;
+  void operator=(const vtkSpecialValueArray&) = delete;
+};
+
+using vtkSpecialValueDoubleArray = vtkSpecialValueArray<vtkDoubleArray>;
+using vtkSpecialValueIdTypeArray = vtkSpecialValueArray<vtkIdTypeArray>;

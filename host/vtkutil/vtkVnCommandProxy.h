@@ -1,0 +1,33 @@
+#pragma once
+
+#include <boost/function.hpp>
+#include <vtkCommand.h>
+
+/// A VTK observer that calls a boost::function, so that classes outside VTK can react to VTK
+/// events without deriving from vtkCommand.
+class vtkVnCommandProxy : public vtkCommand
+{
+public:
+  using Callback = boost::function<void()>;
+  using EventCallback = boost::function<void(vtkObject* caller, unsigned long eventId, void* data)>;
+
+  vtkTypeMacro(vtkVnCommandProxy, vtkCommand);
+  static vtkVnCommandProxy* New();
+  static vtkVnCommandProxy* New(Callback callback);
+  static vtkVnCommandProxy* New(EventCallback callback);
+
+  void setCallback(Callback callback);
+  void setCallback(EventCallback callback);
+
+  void Execute(vtkObject* caller, unsigned long eventId, void* callData) override;
+
+protected:
+  vtkVnCommandProxy() = default;
+  ~vtkVnCommandProxy() override = default;
+
+private:
+  EventCallback m_callback;
+
+  vtkVnCommandProxy(const vtkVnCommandProxy&) = delete;
+  void operator=(const vtkVnCommandProxy&) = delete;
+};

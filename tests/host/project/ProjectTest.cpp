@@ -1,0 +1,115 @@
+#include "host/core/UndoStack.h"
+#include "host/project/ProjectError.h"
+#include "host/project/TagOperations.h"
+#include "host/vtkutil/vtkSpecialValueArray.h"
+#include "tests/host/project/StudyProject.h"
+
+#include <QUndoStack>
+#include <gtest/gtest.h>
+#include <vtkStringArray.h>
+
+TEST(Project, ListsVariablesCaseIdFirstAndFindsObjectsByNameIdAndRow)
+{
+  loadStudyProject();
+  const Project& project = Project::project();
+  const auto variables = project.variables();
+  ASSERT_EQ(variables.size(), 6u);
+  EXPECT_EQ(variables[0], project.caseIdVariable());
+  EXPECT_TRUE(variables[0].lock()->isLocked());
+  EXPECT_TRUE(variables[0].lock()->isCaseId());
+  EXPECT_EQ(variables[4].lock()->name(), "Mass");
+  EXPECT_EQ(variables[4].lock()->nature(), Variable::Dependent);
+  EXPECT_EQ(static_cast<int>(variables[5].lock()->valueType()), 3);
+  EXPECT_EQ(project.variableById(variables[1].id()), variables[1]);
+  EXPECT_TRUE(project.variable("Nope").isNull());
+  EXPECT_EQ(project.recordAtRow(2).lock()->caseId(), 3u);
+  EXPECT_FALSE(project.record(99).lock());
+  EXPECT_EQ(studyVariable("Width")->range(), std::make_pair(10.0, 50.0));
+  EXPECT_EQ(studyVariable("Material")->range(), std::make_pair(0.0, 0.0));
+}
+
+TEST(Project, ColumnsAreTheTypedArraysTheTablesShowWithSpecialValuesReadable)
+{
+  loadStudyProject();
+  vtkAbstractArray* mass = studyVariable("Mass")->column().array();
+  EXPECT_STREQ(mass->GetName(), "Mass");
+  ASSERT_TRUE(vtkDoubleArray::SafeDownCast(mass));
+  EXPECT_TRUE(std::isnan(vtkDoubleArray::SafeDownCast(mass)->GetValue(1)));
+  EXPECT_EQ(mass->GetVariantValue(1).ToString(), "nan");
+  vtkAbstractArray* width = studyVariable("Width")->column().array();
+  EXPECT_FALSE(width->GetVariantValue(3).IsValid());
+  EXPECT_EQ(width->GetVariantValue(2).ToDouble(), 30.0);
+  EXPECT_TRUE(vtkIdTypeArray::SafeDownCast(studyVariable("Count")->column().array()));
+  EXPECT_TRUE(vtkStringArray::SafeDownCast(studyVariable("Material")->column().array()));
+}
+
+TEST(Project, SpecialValuesFollowTheirRowsWhenRowsComeAndGo)
+{
+  loadStudyProject();
+  {
+    Transaction transaction = Project::project().startTransaction();
+    transaction.allowErasure();
+    Project::project().eraseRecords(transaction, { 1, 3 });
+  }
+  EXPECT_TRUE(studyValue(2, "Mass").isNaN());
+  EXPECT_TRUE(studyValue(4, "Width").isNull());
+  EXPECT_EQ(studyValue(5, "Width"), Variant(50.0));
+  auto* width = static_cast<vtkSpecialValueDoubleArray*>(studyVariable("Width")->column().array());
+  EXPECT_EQ(width->GetNumberOfValues(), 3);
+  EXPECT_EQ(width->special(1), vtkSpecialValueDoubleArray::Null);
+  EXPECT_EQ(width->special(2), vtkSpecialValueDoubleArray::None);
+}
+
+TEST(ProjectContents, RefusesDataThatDoNotFitBeforeAnythingChanges)
+{
+  loadStudyProject();
+  ProjectContents contents;
+  contents.addVariable("X", Variable::Independent, ValueType::Real);
+  EXPECT_THROW(contents.addVariable("X", Variable::Dependent, ValueType::Real), ProjectError);
+  EXPECT_THROW(contents.addVariable("", Variable::Dependent, ValueType::Real), ProjectError);
+  EXPECT_THROW(contents.addVariable("Y", Variable::Dependent, ValueType::Real, 1), ProjectError);
+  contents.addRecord(1, { 1.0 });
+  EXPECT_THROW(contents.addRecord(1, { 2.0 }), ProjectError);
+  EXPECT_THROW(contents.addRecord(2, { 2.0, 3.0 }), ProjectError);
+  EXPECT_THROW(contents.addRecord(3, { "abc" }), ProjectError);
+  EXPECT_THROW(contents.addAuxFile(8, "/x.png", {}), ProjectError);
+  EXPECT_EQ(contents.recordCount(), 1);
+  EXPECT_EQ(Project::project().recordCount(), 5);
+}
+
+TEST(WeakPtr, LocksOnlyWhileTheObjectIsPartOfTheProject)
+{
+  loadStudyProject();
+  const WeakPtr<Variable> mass = Project::project().variable("Mass");
+  const WeakPtr<Variable> copy = mass;
+  EXPECT_EQ(copy, mass);
+  EXPECT_FALSE(mass.isNull());
+  EXPECT_TRUE(WeakPtr<Variable>().isNull());
+  Project::project().clear();
+  EXPECT_FALSE(mass.lock());
+  EXPECT_EQ(Project::project().variables().size(), 1u);
+  EXPECT_EQ(Project::project().recordCount(), 0);
+}
+
+TEST(TagOperations, AnswersTagsOfCasesAndEditsTagsUndoably)
+{
+  loadStudyProject();
+  EXPECT_EQ(TagOperations::tagsOfCases({ 1, 2, 42 }),
+    (std::set<std::string>{ "approved", "rejected", "sharp" }));
+  EXPECT_TRUE(TagOperations::tagsOfCases({ 3 }).empty());
+  EXPECT_EQ(TagOperations::casesWithTag("rejected"), std::vector<uint64_t>{ 2 });
+  EXPECT_EQ(TagOperations::groupOfTag("sharp"), "Quality");
+  EXPECT_EQ(TagOperations::groupOfTag("other"), "");
+
+  const WeakPtr<AuxFile> file = Project::project().record(2).lock()->auxFiles().back();
+  {
+    Transaction transaction = Project::project().startTransaction();
+    auto auxFile = file.lock(transaction);
+    TagOperations::addTag(transaction, *auxFile, "blurred");
+    TagOperations::addTag(transaction, *auxFile, "blurred");
+  }
+  EXPECT_EQ(file.lock()->tags(), std::vector<std::string>{ "blurred" });
+  EXPECT_EQ(TagOperations::casesWithTag("blurred"), std::vector<uint64_t>{ 2 });
+  UndoStack::qUndoStack().undo();
+  EXPECT_TRUE(file.lock()->tags().empty());
+}
