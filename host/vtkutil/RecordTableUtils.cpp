@@ -34,3 +34,11 @@ std::vector<uint64_t> RecordTableUtils::caseIDs(vtkTable* table)
     result.push_back(caseIDAtRow(table, row));
   return result;
 }
+
+vtkVariant RecordTableUtils::cellValue(vtkTable* table, vtkIdType row, vtkIdType column)
+{
+  vtkAbstractArray* array = table ? table->GetColumn(column) : nullptr;
+  if (!array || row < 0 || row >= array->GetNumberOfTuples() || array->GetNumberOfComponents() != 1)
+    return table ? table->GetValue(row, column) : vtkVariant();
+  return array->GetVariantValue(row);
+}

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 #include <vtkType.h>
+#include <vtkVariant.h>
 
 class vtkTable;
 
@@ -14,4 +15,7 @@ public:
   static uint64_t caseIDAtRow(vtkTable* table, vtkIdType row);
   /// The identifiers of all rows, in row order.
   static std::vector<uint64_t> caseIDs(vtkTable* table);
+  /// A cell as the user entered it: an invalid variant for NULL, a NaN double for NaN (unlike
+  /// vtkTable::GetValue, which shows the numbers stored in their place).
+  static vtkVariant cellValue(vtkTable* table, vtkIdType row, vtkIdType column);
 };

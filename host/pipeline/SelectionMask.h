@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <vector>
+#include <vtkBitArray.h>
+#include <vtkNew.h>
+
+class Project;
+
+/// The selection as one bit per row of the unfiltered table, and its copy for the rows of the
+/// filtered table; both carry the mask's column name.
+class SelectionMask
+{
+public:
+  SelectionMask();
+
+  vtkBitArray* unfiltered() const { return m_unfiltered; }
+  vtkBitArray* filtered() const { return m_filtered; }
+
+  /// Sets exactly the bits of the rows of the selected cases; unknown cases are skipped.
+  void select(const std::set<uint64_t>& caseIds, const Project& project);
+  /// The filtered mask takes the bits of the given unfiltered rows.
+  void follow(const std::vector<vtkIdType>& rows);
+  /// Fires the modified events, the unfiltered mask's last: observers of it may update
+  /// anything downstream of either table.
+  void announce();
+
+private:
+  vtkNew<vtkBitArray> m_unfiltered;
+  vtkNew<vtkBitArray> m_filtered;
+};
