@@ -117,6 +117,16 @@ void DataPipelineManager::removeFilter(const boost::shared_ptr<const FilterAbstr
     QStringLiteral("Remove Filter"));
 }
 
+void DataPipelineManager::replaceFilters(
+  const std::vector<boost::shared_ptr<FilterAbstract>>& filters)
+{
+  auto before = m_filters;
+  runAsUndoStep([this, filters] { setFilters(filters); },
+    [this, before] { setFilters(before); },
+    *this,
+    QStringLiteral("Change Filters"));
+}
+
 void DataPipelineManager::setFilters(std::vector<boost::shared_ptr<FilterAbstract>> filters)
 {
   m_filters = std::move(filters);

@@ -46,6 +46,8 @@ public:
   void addFilter(const boost::shared_ptr<FilterAbstract>& filter);
   /// An undo step.
   void removeFilter(const boost::shared_ptr<const FilterAbstract>& filter);
+  /// Holds exactly these filters; an undo step.
+  void replaceFilters(const std::vector<boost::shared_ptr<FilterAbstract>>& filters);
 
 private:
   void setFilters(std::vector<boost::shared_ptr<FilterAbstract>> filters);

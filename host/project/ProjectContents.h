@@ -27,6 +27,8 @@ public:
   /// Including the case identifiers.
   std::size_t variableCount() const { return m_state.variables.size(); }
   const Variable& variable(std::size_t index) const { return *m_state.variables.at(index); }
+  /// Marks the variable at the index as not editable in tables.
+  void lock(std::size_t index) { m_state.variables.at(index)->m_locked = true; }
 
   void reserve(std::size_t records);
   /// One value for each variable after the case identifiers, in order. Throws ProjectError for

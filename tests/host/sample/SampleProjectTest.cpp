@@ -1,0 +1,90 @@
+#include "host/sample/SampleProject.h"
+#include "host/pipeline/DataPipelineManager.h"
+#include "host/pipeline/FilterSpecs.h"
+#include "host/project/Project.h"
+#include "host/project/ProjectDocumentReader.h"
+#include "host/project/ProjectDocumentWriter.h"
+#include "tests/host/pipeline/PipelineFixture.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+std::vector<std::string> variableNames()
+{
+  std::vector<std::string> names;
+  for (const auto& handle : Project::project().variables())
+    names.push_back(handle.lock()->name());
+  return names;
+}
+
+} // namespace
+
+TEST(SampleProject, IsTheSameStudyEveryTimeWithPicturesOfEveryCase)
+{
+  QTemporaryDir folder;
+  Project::project().assign(SampleProject::contents(folder.path()));
+  const Project& project = Project::project();
+  EXPECT_EQ(project.recordCount(), SampleProject::caseCount);
+  EXPECT_EQ(variableNames(),
+    (std::vector<std::string>{ "Case ID",
+      "Length [m]",
+      "Width [mm]",
+      "Height [mm]",
+      "Ribs",
+      "Material",
+      "Deflection [mm]",
+      "Stress [MPa]",
+      "Mass [kg]" }));
+  const auto stress = project.variable("Stress [MPa]").lock();
+  const auto mass = project.variable("Mass [kg]").lock();
+  EXPECT_TRUE(project.record(17).lock()->data(*stress).isNaN());
+  EXPECT_TRUE(project.record(99).lock()->data(*mass).isNull());
+  const double firstStress = project.record(1).lock()->data(*stress).doubleValue();
+  const auto range = stress->range();
+  EXPECT_LT(range.first, 100.0);
+  EXPECT_GT(range.second, 300.0);
+  EXPECT_EQ(project.tagGroups().size(), 2u);
+  ASSERT_EQ(project.auxFiles().size(), 300u);
+  const auto picture = project.record(5).lock()->auxFiles().front().lock();
+  EXPECT_EQ(picture->tags().size(), 2u);
+  const QImage image(QString::fromStdString(picture->filePath()));
+  EXPECT_EQ(image.size(), QSize(200, 150));
+
+  QTemporaryDir other;
+  Project::project().assign(SampleProject::contents(other.path()));
+  EXPECT_EQ(Project::project()
+              .record(1)
+              .lock()
+              ->data(*Project::project().variable("Stress [MPa]").lock())
+              .doubleValue(),
+    firstStress);
+  const auto again = Project::project().record(5).lock()->auxFiles().front().lock();
+  EXPECT_EQ(QImage(QString::fromStdString(again->filePath())), image);
+}
+
+TEST_F(PipelineTest, SampleFiltersApplyAndTravelThroughTheDocument)
+{
+  QTemporaryDir folder;
+  Project::project().assign(SampleProject::contents(folder.filePath("images")));
+  applyFilterSpecs(*m_pipeline, SampleProject::filters());
+  EXPECT_EQ(filterSpecs(*m_pipeline), SampleProject::filters());
+  const auto passing = filtered()->GetNumberOfRows();
+  EXPECT_GT(passing, 30);
+  EXPECT_LT(passing, 250);
+  EXPECT_EQ(m_pipeline->filters().size(), 2u);
+
+  const QString path = folder.filePath("sample.vproj");
+  ProjectDocumentWriter::write(path, filterSpecs(*m_pipeline));
+  LoadedProjectDocument loaded = ProjectDocumentReader::read(path);
+  Project::project().assign(std::move(loaded.contents));
+  EXPECT_TRUE(m_pipeline->allFilters().empty());
+  applyFilterSpecs(*m_pipeline, loaded.filters);
+  EXPECT_EQ(filtered()->GetNumberOfRows(), passing);
+  EXPECT_EQ(Project::project().auxFiles().size(), 300u);
+}
