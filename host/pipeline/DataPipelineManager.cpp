@@ -75,11 +75,11 @@ boost::shared_ptr<FilterAbstract> DataPipelineManager::editableFilter(uint64_t v
 std::set<WeakPtr<Variable>> DataPipelineManager::violatedVariables(uint64_t caseId) const
 {
   std::set<WeakPtr<Variable>> violated;
-  const auto record = Project::project().record(caseId).lock();
-  if (!record)
+  const vtkIdType row = Project::project().rowOf(caseId);
+  if (row < 0)
     return violated;
   for (const auto& filter : m_filters)
-    if (isActive(*filter) && !m_evaluator.passes(*filter, record->row()))
+    if (isActive(*filter) && !m_evaluator.passes(*filter, row))
       violated.insert(filter->variable());
   return violated;
 }
@@ -175,7 +175,8 @@ void DataPipelineManager::rebuild()
 
 void DataPipelineManager::refilter()
 {
-  m_passingRows = m_evaluator.passingRows();
+  // Without filters the filtered output is the unfiltered one and needs no rows of its own.
+  m_passingRows = hasActiveFilters() ? m_evaluator.passingRows() : std::vector<vtkIdType>();
   m_filteredColumnsStale = true;
   m_filtered->Modified();
 }

@@ -42,6 +42,8 @@ public:
   WeakPtr<Record> record(uint64_t caseId) const;
   /// Records are in the rows of the pipeline's unfiltered table.
   WeakPtr<Record> recordAtRow(vtkIdType row) const;
+  /// The row of a case, -1 when there is no such case.
+  vtkIdType rowOf(uint64_t caseId) const { return m_state.records.rowOf(caseId); }
 
   std::vector<WeakPtr<AuxFile>> auxFiles() const;
   WeakPtr<AuxFile> auxFile(uint64_t id) const;

@@ -49,6 +49,12 @@ boost::shared_ptr<Record> RecordStore::atRow(vtkIdType row) const
   return handle(m_rows[static_cast<std::size_t>(row)]);
 }
 
+vtkIdType RecordStore::rowOf(uint64_t caseId) const
+{
+  const auto found = m_byId.find(caseId);
+  return found == m_byId.end() ? -1 : at(found->second).m_row;
+}
+
 void RecordStore::append(const boost::shared_ptr<Record>& record)
 {
   record->m_row = size();

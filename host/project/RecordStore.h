@@ -29,6 +29,8 @@ public:
   /// The live record of a case, or empty.
   boost::shared_ptr<Record> find(uint64_t caseId) const;
   boost::shared_ptr<Record> atRow(vtkIdType row) const;
+  /// The row of a live case, or -1; cheaper than find() where only the row matters.
+  vtkIdType rowOf(uint64_t caseId) const;
 
   void append(const boost::shared_ptr<Record>& record);
   /// Puts the records, given in ascending order of their new rows, at those rows.

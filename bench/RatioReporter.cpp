@@ -1,0 +1,42 @@
+#include "bench/RatioReporter.h"
+
+#include <cstdio>
+
+namespace
+{
+
+const std::string baselineMark = "Baseline";
+
+} // namespace
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs)
+{
+  ConsoleReporter::ReportRuns(runs);
+  for (const Run& run : runs)
+    if (run.run_type == Run::RT_Iteration)
+      m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+}
+
+void RatioReporter::Finalize()
+{
+  ConsoleReporter::Finalize();
+  std::printf("\n%-40s %12s %12s %8s\n", "benchmark", "time", "baseline", "ratio");
+  for (const auto& entry : m_times)
+  {
+    const std::string& name = entry.first;
+    const auto slash = name.find('/');
+    const std::string head = name.substr(0, slash);
+    const std::string tail = slash == std::string::npos ? "" : name.substr(slash);
+    const auto baseline = m_times.find(head + baselineMark + tail);
+    if (head.size() >= baselineMark.size() &&
+        head.compare(head.size() - baselineMark.size(), baselineMark.size(), baselineMark) == 0)
+      continue;
+    if (baseline == m_times.end())
+      continue;
+    std::printf("%-40s %12.3f %12.3f %7.2fx\n",
+      name.c_str(),
+      entry.second,
+      baseline->second,
+      entry.second / baseline->second);
+  }
+}
