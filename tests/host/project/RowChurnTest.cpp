@@ -75,10 +75,10 @@ TEST(RowChurn, ErasingAndRestoringRowsKeepsEveryValueInItsCase)
     }
     auto now = snapshot();
     for (const auto& entry : now.second)
-    {
       if (entry.first < 10000)
+      {
         EXPECT_EQ(entry.second, history.back().second.at(entry.first));
-    }
+      }
     history.push_back(std::move(now));
   }
   for (auto expected = history.rbegin() + 1; expected != history.rend(); ++expected)
