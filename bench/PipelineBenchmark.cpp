@@ -4,7 +4,7 @@
 #include "host/pipeline/RangeFilter.h"
 #include "host/project/Project.h"
 #include "host/project/ProjectContents.h"
-#include "host/viewsupport/SelectionModelInterface.h"
+#include "host/viewsupport/SelectionModel.h"
 
 #include <benchmark/benchmark.h>
 #include <boost/make_shared.hpp>
@@ -18,20 +18,6 @@ namespace
 {
 
 const int variableCount = 10;
-
-class PlainSelectionModel : public SelectionModelInterface
-{
-public:
-  std::set<uint64_t> getSelections() const override { return m_selection; }
-  void setSelection(const std::set<uint64_t>& caseIds) override
-  {
-    m_selection = caseIds;
-    signalSelectionChanged();
-  }
-
-private:
-  std::set<uint64_t> m_selection;
-};
 
 /// Cases 1..n of ten real variables with values spread over 0..100.
 void loadProject(int64_t cases)
@@ -104,7 +90,7 @@ void BuildOutputs(benchmark::State& state)
 {
   loadProject(state.range(0));
   UndoStack::SuspendUndoRecording notRecorded;
-  auto selection = boost::make_shared<PlainSelectionModel>();
+  auto selection = boost::make_shared<SelectionModel>();
   double memory = 0.0;
   for (auto _ : state)
   {
@@ -130,7 +116,7 @@ void RangeFilterChange(benchmark::State& state)
 {
   loadProject(state.range(0));
   UndoStack::SuspendUndoRecording notRecorded;
-  DataPipelineManager pipeline(boost::make_shared<PlainSelectionModel>());
+  DataPipelineManager pipeline(boost::make_shared<SelectionModel>());
   const auto filter = halfFilter();
   pipeline.addFilter(filter);
   update(pipeline.filteredOutput());
@@ -161,7 +147,7 @@ void SelectionToMask(benchmark::State& state)
   const int64_t cases = state.range(0);
   loadProject(cases);
   UndoStack::SuspendUndoRecording notRecorded;
-  auto selection = boost::make_shared<PlainSelectionModel>();
+  auto selection = boost::make_shared<SelectionModel>();
   DataPipelineManager pipeline(selection);
   pipeline.addFilter(halfFilter());
   const std::set<uint64_t> sets[] = { everyTenthCase(cases, 1), everyTenthCase(cases, 2) };

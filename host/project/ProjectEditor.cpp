@@ -66,52 +66,28 @@ void ProjectEditor::setData(Record& record, const Variable& variable, const Vari
 void ProjectEditor::setLocked(Variable& variable, bool locked)
 {
   requireLocked(&variable, "a variable");
-  const bool old = variable.m_locked;
-  if (old == locked)
-    return;
-  Variable* target = &variable;
-  variable.m_locked = locked;
-  m_transaction.addStep(
-    [target, locked] { target->m_locked = locked; }, [target, old] { target->m_locked = old; });
-  m_transaction.changes().changedVariables.push_back(variable.id());
+  if (changeField(variable, &Variable::m_locked, locked))
+    m_transaction.changes().changedVariables.push_back(variable.id());
 }
 
 void ProjectEditor::setNature(Variable& variable, Variable::Nature nature)
 {
   requireLocked(&variable, "a variable");
-  const Variable::Nature old = variable.m_nature;
-  if (old == nature)
-    return;
-  Variable* target = &variable;
-  variable.m_nature = nature;
-  m_transaction.addStep(
-    [target, nature] { target->m_nature = nature; }, [target, old] { target->m_nature = old; });
-  m_transaction.changes().changedVariables.push_back(variable.id());
+  if (changeField(variable, &Variable::m_nature, nature))
+    m_transaction.changes().changedVariables.push_back(variable.id());
 }
 
 void ProjectEditor::setTags(AuxFile& auxFile, std::vector<std::string> tags)
 {
   requireLocked(&auxFile, "an aux file");
-  std::vector<std::string> old = auxFile.m_tags;
-  if (old == tags)
-    return;
-  AuxFile* target = &auxFile;
-  auxFile.m_tags = tags;
-  m_transaction.addStep(
-    [target, tags] { target->m_tags = tags; }, [target, old] { target->m_tags = old; });
-  m_transaction.changes().tagsChanged = true;
+  if (changeField(auxFile, &AuxFile::m_tags, std::move(tags)))
+    m_transaction.changes().tagsChanged = true;
 }
 
 void ProjectEditor::setTagGroups(std::vector<TagGroup> groups)
 {
-  std::vector<TagGroup> old = m_state.tagGroups;
-  if (old == groups)
-    return;
-  ProjectState* state = &m_state;
-  m_state.tagGroups = groups;
-  m_transaction.addStep(
-    [state, groups] { state->tagGroups = groups; }, [state, old] { state->tagGroups = old; });
-  m_transaction.changes().tagsChanged = true;
+  if (changeField(m_state, &ProjectState::tagGroups, std::move(groups)))
+    m_transaction.changes().tagsChanged = true;
 }
 
 boost::shared_ptr<Variable> ProjectEditor::addVariable(const std::string& name,

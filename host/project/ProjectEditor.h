@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/common/Variant.h"
+#include "host/project/Transaction.h"
 #include "host/project/Variable.h"
 
 #include <boost/shared_ptr.hpp>
@@ -50,6 +51,19 @@ private:
     std::vector<std::pair<boost::shared_ptr<Variable>, std::vector<Variant>>> values;
   };
 
+  /// Sets a field and keeps the step that sets it again or back; false when it had the value.
+  template<class Object, class Value>
+  bool changeField(Object& object, Value Object::*field, Value value)
+  {
+    if (object.*field == value)
+      return false;
+    Value old = std::move(object.*field);
+    object.*field = value;
+    Object* target = &object;
+    m_transaction.addStep([target, field, value] { target->*field = value; },
+      [target, field, old] { target->*field = old; });
+    return true;
+  }
   void requireLocked(const void* object, const std::string& what) const;
   void requireErasureAllowed() const;
   static RemovedRecords removeRecords(ProjectState& state, std::vector<vtkIdType> rows);

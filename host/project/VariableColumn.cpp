@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace
 {
@@ -99,6 +100,28 @@ void spreadFlags(Array& array, vtkIdType oldSize, const std::vector<vtkIdType>& 
   array.setSpecialFlags(std::move(flags));
 }
 
+template<class Array>
+constexpr bool isText = std::is_same_v<Array, vtkStringArray>;
+
+/// Smallest and largest value, special rows and infinities left out.
+template<class Array>
+std::pair<double, double> numericRange(Array& array)
+{
+  double low = std::numeric_limits<double>::infinity();
+  double high = -low;
+  for (vtkIdType row = 0; row < array.GetNumberOfValues(); ++row)
+  {
+    if (array.special(row) != Array::None)
+      continue;
+    const double value = static_cast<double>(array.GetValue(row));
+    if (!std::isfinite(value))
+      continue;
+    low = std::min(low, value);
+    high = std::max(high, value);
+  }
+  return low <= high ? std::make_pair(low, high) : std::make_pair(0.0, 0.0);
+}
+
 } // namespace
 
 VariableColumn::VariableColumn(ValueType type, const std::string& name)
@@ -118,37 +141,44 @@ void VariableColumn::setName(const std::string& name)
   m_array->SetName(name.c_str());
 }
 
-Variant VariableColumn::value(vtkIdType row) const
+template<class F>
+decltype(auto) VariableColumn::visit(F&& f) const
 {
   switch (m_type)
   {
     case ValueType::Integer:
-    {
-      auto* integers = static_cast<vtkSpecialValueIdTypeArray*>(m_array.Get());
-      switch (integers->special(row))
-      {
-        case vtkSpecialValueIdTypeArray::NaN:
-          return Variant::nan();
-        case vtkSpecialValueIdTypeArray::Null:
-          return Variant::null();
-        default:
-          return Variant(static_cast<int64_t>(integers->GetValue(row)));
-      }
-    }
+      return f(*static_cast<vtkSpecialValueIdTypeArray*>(m_array.Get()));
     case ValueType::Real:
-    {
-      auto* reals = static_cast<vtkSpecialValueDoubleArray*>(m_array.Get());
-      return reals->special(row) == vtkSpecialValueDoubleArray::Null
-               ? Variant::null()
-               : Variant(reals->GetValue(row));
-    }
-    case ValueType::Text:
-    {
-      const std::string& text = static_cast<vtkStringArray*>(m_array.Get())->GetValue(row);
-      return text.empty() ? Variant::null() : Variant(text);
-    }
+      return f(*static_cast<vtkSpecialValueDoubleArray*>(m_array.Get()));
+    default:
+      return f(*static_cast<vtkStringArray*>(m_array.Get()));
   }
-  return Variant::null();
+}
+
+Variant VariableColumn::value(vtkIdType row) const
+{
+  return visit(
+    [row](auto& array) -> Variant
+    {
+      using Array = std::decay_t<decltype(array)>;
+      if constexpr (isText<Array>)
+      {
+        const std::string& text = array.GetValue(row);
+        return text.empty() ? Variant::null() : Variant(text);
+      }
+      else
+      {
+        switch (array.special(row))
+        {
+          case Array::NaN:
+            return Variant::nan();
+          case Array::Null:
+            return Variant::null();
+          default:
+            return Variant(array.GetValue(row));
+        }
+      }
+    });
 }
 
 bool VariableColumn::accepts(const Variant& value) const
@@ -162,50 +192,38 @@ void VariableColumn::setValue(vtkIdType row, const Variant& value)
     throw ProjectError("the text \"" + value.toString() + "\" of column \"" + m_array->GetName() +
                        "\" is not a number");
   m_rangeValid = false;
-  switch (m_type)
-  {
-    case ValueType::Integer:
+  visit(
+    [&](auto& array)
     {
-      auto* integers = static_cast<vtkSpecialValueIdTypeArray*>(m_array.Get());
-      integers->SetValue(row, value.longValue());
-      integers->setSpecial(row,
-        value.isNull()  ? vtkSpecialValueIdTypeArray::Null
-        : value.isNaN() ? vtkSpecialValueIdTypeArray::NaN
-                        : vtkSpecialValueIdTypeArray::None);
-      break;
-    }
-    case ValueType::Real:
-    {
-      auto* reals = static_cast<vtkSpecialValueDoubleArray*>(m_array.Get());
-      reals->SetValue(row, value.isSpecial() ? notANumber : value.doubleValue());
-      reals->setSpecial(row,
-        value.isNull()  ? vtkSpecialValueDoubleArray::Null
-        : value.isNaN() ? vtkSpecialValueDoubleArray::NaN
-                        : vtkSpecialValueDoubleArray::None);
-      break;
-    }
-    case ValueType::Text:
-      static_cast<vtkStringArray*>(m_array.Get())
-        ->SetValue(row, value.isNull() ? std::string() : value.toString());
-      break;
-  }
+      using Array = std::decay_t<decltype(array)>;
+      if constexpr (isText<Array>)
+        array.SetValue(row, value.isNull() ? std::string() : value.toString());
+      else
+      {
+        if constexpr (std::is_same_v<Array, vtkSpecialValueDoubleArray>)
+          array.SetValue(row, value.isSpecial() ? notANumber : value.doubleValue());
+        else
+          array.SetValue(row, value.longValue());
+        array.setSpecial(row,
+          value.isNull()  ? Array::Null
+          : value.isNaN() ? Array::NaN
+                          : Array::None);
+      }
+    });
 }
 
 void VariableColumn::append(const Variant& value)
 {
   // InsertNextValue grows the storage geometrically; SetNumberOfValues would reallocate.
-  switch (m_type)
-  {
-    case ValueType::Integer:
-      static_cast<vtkSpecialValueIdTypeArray*>(m_array.Get())->InsertNextValue(0);
-      break;
-    case ValueType::Real:
-      static_cast<vtkSpecialValueDoubleArray*>(m_array.Get())->InsertNextValue(0.0);
-      break;
-    case ValueType::Text:
-      static_cast<vtkStringArray*>(m_array.Get())->InsertNextValue(std::string());
-      break;
-  }
+  visit(
+    [](auto& array)
+    {
+      using Array = std::decay_t<decltype(array)>;
+      if constexpr (isText<Array>)
+        array.InsertNextValue(std::string());
+      else
+        array.InsertNextValue(0);
+    });
   setValue(size() - 1, value);
 }
 
@@ -229,54 +247,25 @@ void VariableColumn::resize(vtkIdType rows)
   m_rangeValid = false;
 }
 
-template<class Array>
-void VariableColumn::removeRowsOf(Array& array, const std::vector<vtkIdType>& rows)
-{
-  const vtkIdType length = compactRows(
-    size(),
-    rows,
-    [&](vtkIdType i) { return array.GetValue(i); },
-    [&](vtkIdType i, const auto& value) { array.SetValue(i, value); });
-  array.SetNumberOfValues(length);
-}
-
-template<class Array>
-void VariableColumn::insertRowsOf(Array& array, const std::vector<vtkIdType>& positions)
-{
-  const vtkIdType oldSize = size();
-  array.SetNumberOfValues(oldSize + static_cast<vtkIdType>(positions.size()));
-  spreadRows(
-    oldSize,
-    positions,
-    [&](vtkIdType i) { return array.GetValue(i); },
-    [&](vtkIdType i, const auto& value) { array.SetValue(i, value); });
-}
-
 void VariableColumn::removeRows(const std::vector<vtkIdType>& rows)
 {
   if (rows.empty())
     return;
   m_rangeValid = false;
-  switch (m_type)
-  {
-    case ValueType::Integer:
+  const vtkIdType oldSize = size();
+  visit(
+    [&](auto& array)
     {
-      auto& integers = *static_cast<vtkSpecialValueIdTypeArray*>(m_array.Get());
-      removeFlags(integers, size(), rows);
-      removeRowsOf(integers, rows);
-      break;
-    }
-    case ValueType::Real:
-    {
-      auto& reals = *static_cast<vtkSpecialValueDoubleArray*>(m_array.Get());
-      removeFlags(reals, size(), rows);
-      removeRowsOf(reals, rows);
-      break;
-    }
-    case ValueType::Text:
-      removeRowsOf(*static_cast<vtkStringArray*>(m_array.Get()), rows);
-      break;
-  }
+      using Array = std::decay_t<decltype(array)>;
+      if constexpr (!isText<Array>)
+        removeFlags(array, oldSize, rows);
+      const vtkIdType length = compactRows(
+        oldSize,
+        rows,
+        [&](vtkIdType i) { return array.GetValue(i); },
+        [&](vtkIdType i, const auto& value) { array.SetValue(i, value); });
+      array.SetNumberOfValues(length);
+    });
 }
 
 void VariableColumn::insertRows(const std::vector<vtkIdType>& positions,
@@ -284,80 +273,53 @@ void VariableColumn::insertRows(const std::vector<vtkIdType>& positions,
 {
   if (positions.empty())
     return;
-  switch (m_type)
-  {
-    case ValueType::Integer:
+  const vtkIdType oldSize = size();
+  visit(
+    [&](auto& array)
     {
-      auto& integers = *static_cast<vtkSpecialValueIdTypeArray*>(m_array.Get());
-      spreadFlags(integers, size(), positions);
-      insertRowsOf(integers, positions);
-      break;
-    }
-    case ValueType::Real:
-    {
-      auto& reals = *static_cast<vtkSpecialValueDoubleArray*>(m_array.Get());
-      spreadFlags(reals, size(), positions);
-      insertRowsOf(reals, positions);
-      break;
-    }
-    case ValueType::Text:
-      insertRowsOf(*static_cast<vtkStringArray*>(m_array.Get()), positions);
-      break;
-  }
+      using Array = std::decay_t<decltype(array)>;
+      if constexpr (!isText<Array>)
+        spreadFlags(array, oldSize, positions);
+      array.SetNumberOfValues(oldSize + static_cast<vtkIdType>(positions.size()));
+      spreadRows(
+        oldSize,
+        positions,
+        [&](vtkIdType i) { return array.GetValue(i); },
+        [&](vtkIdType i, const auto& value) { array.SetValue(i, value); });
+    });
   for (std::size_t i = 0; i < positions.size(); ++i)
     setValue(positions[i], values[i]);
   // Growing a VTK array doubles its storage; a project column keeps only what it holds.
   squeeze();
 }
 
-template<class Array>
-std::pair<double, double> VariableColumn::numericRange(Array& array) const
-{
-  double low = std::numeric_limits<double>::infinity();
-  double high = -low;
-  for (vtkIdType row = 0; row < array.GetNumberOfValues(); ++row)
-  {
-    if (array.special(row) != Array::None)
-      continue;
-    const double value = static_cast<double>(array.GetValue(row));
-    if (!std::isfinite(value))
-      continue;
-    low = std::min(low, value);
-    high = std::max(high, value);
-  }
-  return low <= high ? std::make_pair(low, high) : std::make_pair(0.0, 0.0);
-}
-
 std::pair<double, double> VariableColumn::range() const
 {
-  if (m_rangeValid)
-    return m_range;
-  switch (m_type)
+  if (!m_rangeValid)
   {
-    case ValueType::Integer:
-      m_range = numericRange(*static_cast<vtkSpecialValueIdTypeArray*>(m_array.Get()));
-      break;
-    case ValueType::Real:
-      m_range = numericRange(*static_cast<vtkSpecialValueDoubleArray*>(m_array.Get()));
-      break;
-    case ValueType::Text:
-      m_range = { 0.0, 0.0 };
-      break;
+    m_range = visit(
+      [](auto& array)
+      {
+        using Array = std::decay_t<decltype(array)>;
+        if constexpr (isText<Array>)
+          return std::make_pair(0.0, 0.0);
+        else
+          return numericRange(array);
+      });
+    m_rangeValid = true;
   }
-  m_rangeValid = true;
   return m_range;
 }
 
 bool VariableColumn::hasSpecialValues() const
 {
-  switch (m_type)
-  {
-    case ValueType::Integer:
-      return static_cast<vtkSpecialValueIdTypeArray*>(m_array.Get())->hasSpecialValues();
-    case ValueType::Real:
-      return static_cast<vtkSpecialValueDoubleArray*>(m_array.Get())->hasSpecialValues();
-    case ValueType::Text:
-      return false;
-  }
-  return false;
+  return visit(
+    [](auto& array)
+    {
+      using Array = std::decay_t<decltype(array)>;
+      if constexpr (isText<Array>)
+        return false;
+      else
+        return array.hasSpecialValues();
+    });
 }

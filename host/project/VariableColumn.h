@@ -45,12 +45,9 @@ public:
   bool accepts(const Variant& value) const;
 
 private:
-  template<class Array>
-  void removeRowsOf(Array& array, const std::vector<vtkIdType>& rows);
-  template<class Array>
-  void insertRowsOf(Array& array, const std::vector<vtkIdType>& positions);
-  template<class Array>
-  std::pair<double, double> numericRange(Array& array) const;
+  /// Calls f with the column's array as its concrete class.
+  template<class F>
+  decltype(auto) visit(F&& f) const;
 
   ValueType m_type;
   vtkSmartPointer<vtkAbstractArray> m_array;

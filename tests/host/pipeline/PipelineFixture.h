@@ -2,26 +2,12 @@
 
 #include "host/core/UndoStack.h"
 #include "host/pipeline/DataPipelineManager.h"
-#include "host/viewsupport/SelectionModelInterface.h"
+#include "host/viewsupport/SelectionModel.h"
 #include "tests/host/project/StudyProject.h"
 
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
 #include <vtkTable.h>
-
-class RecordingSelectionModel : public SelectionModelInterface
-{
-public:
-  std::set<uint64_t> getSelections() const override { return m_selection; }
-  void setSelection(const std::set<uint64_t>& caseIds) override
-  {
-    m_selection = caseIds;
-    signalSelectionChanged();
-  }
-
-private:
-  std::set<uint64_t> m_selection;
-};
 
 /// A pipeline over the study project that counts the pipeline's signals.
 class PipelineTest : public ::testing::Test
@@ -31,7 +17,7 @@ protected:
   {
     loadStudyProject();
     UndoStack::clear();
-    m_selection = boost::make_shared<RecordingSelectionModel>();
+    m_selection = boost::make_shared<SelectionModel>();
     m_pipeline = boost::make_shared<DataPipelineManager>(m_selection);
     m_pipeline->signalUnfilteredDataChanged.connect([this] { ++m_unfilteredChanges; });
     m_pipeline->signalFilteredDataChanged.connect([this] { ++m_filteredChanges; });
@@ -66,7 +52,7 @@ protected:
     record->setData(transaction, *studyVariable(name), value);
   }
 
-  boost::shared_ptr<RecordingSelectionModel> m_selection;
+  boost::shared_ptr<SelectionModel> m_selection;
   boost::shared_ptr<DataPipelineManager> m_pipeline;
   int m_unfilteredChanges = 0;
   int m_filteredChanges = 0;
