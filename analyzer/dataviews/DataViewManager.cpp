@@ -2,6 +2,8 @@
 
 #include "analyzer/dataviews/DataViewInterface.h"
 #include "analyzer/dataviews/PointSpriteBugFixingRenderWindow.h"
+#include "analyzer/dataviews/table/SelectedCasesView.h"
+#include "analyzer/dataviews/table/TableView.h"
 #include "host/core/ExceptionBase.h"
 #include "host/core/GenericUndoCommand.h"
 #include "host/core/UndoStack.h"
@@ -42,14 +44,20 @@ boost::shared_ptr<ScatterPlot3DInterface> DataViewManager::add3DScatterView()
 
 boost::shared_ptr<TableViewInterface> DataViewManager::addTableView()
 {
-  viewKindNotAvailable("table");
+  auto container = std::make_unique<QWidget>();
+  auto view = boost::make_shared<TableView>(m_pipeline, m_selectionModel, *container);
+  addConstructedView(view, std::move(container));
+  return view;
 }
 
-boost::shared_ptr<SelectedCasesViewInterface> DataViewManager::addSelectedCasesView(QWidget&)
+boost::shared_ptr<SelectedCasesViewInterface> DataViewManager::addSelectedCasesView(QWidget& parent)
 {
   if (m_selectedCasesView)
     return m_selectedCasesView;
-  viewKindNotAvailable("selected cases");
+  m_selectedCasesView = boost::make_shared<SelectedCasesView>(m_pipeline, m_selectionModel, parent);
+  m_views.push_back(m_selectedCasesView);
+  signalViewCreated(&parent, m_selectedCasesView);
+  return m_selectedCasesView;
 }
 
 boost::shared_ptr<ImageMatrixViewInterface> DataViewManager::addImageView()

@@ -136,8 +136,6 @@ TEST_F(ManagerFixture, ViewKindsNotBuiltYetThrowAndChangeNothing)
 {
   EXPECT_THROW(manager->add3DScatterView(), vantor::ExceptionBase);
   EXPECT_THROW(manager->addLinePlot(), vantor::ExceptionBase);
-  QWidget parent;
-  EXPECT_THROW(manager->addSelectedCasesView(parent), vantor::ExceptionBase);
   EXPECT_TRUE(manager->dataViews().empty());
   EXPECT_EQ(stack.count(), 0);
   EXPECT_TRUE(created.empty());

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "host/core/SignalConnectionCollection.h"
+#include "host/viewsupport/SelectionModelInterface.h"
+
+#include <boost/shared_ptr.hpp>
+
+/// Forwards a selection model; blocking it stops only the change notifications.
+class SuspendableSelectionModel : public SelectionModelInterface
+{
+public:
+  explicit SuspendableSelectionModel(boost::shared_ptr<SelectionModelInterface> wrapped);
+
+  std::set<uint64_t> getSelections() const override { return m_wrapped->getSelections(); }
+  void setSelection(const std::set<uint64_t>& caseIds) override;
+
+  SignalConnectionCollection& connections() { return m_connections; }
+
+private:
+  boost::shared_ptr<SelectionModelInterface> m_wrapped;
+  SignalConnectionCollection m_connections;
+};

@@ -1,0 +1,275 @@
+#include "analyzer/dataviews/table/TableViewModel.h"
+
+#include "analyzer/dataviews/table/TableRoles.h"
+#include "host/common/NumericPredicates.h"
+#include "host/common/Variant.h"
+#include "host/core/ScopedExitAction.h"
+#include "host/core/UndoStack.h"
+#include "host/project/Project.h"
+#include "host/project/Record.h"
+#include "host/project/Transaction.h"
+#include "host/project/Variable.h"
+#include "host/vtkutil/RecordTableUtils.h"
+#include "host/vtkutil/vtkVnCommandProxy.h"
+
+#include <QIcon>
+#include <boost/algorithm/string/trim.hpp>
+#include <boost/lexical_cast.hpp>
+#include <charconv>
+#include <cmath>
+#include <vector>
+#include <vtkAbstractArray.h>
+#include <vtkCommand.h>
+#include <vtkNew.h>
+#include <vtkTable.h>
+#include <vtkTableAlgorithm.h>
+
+namespace
+{
+
+const int variablePtrType = qRegisterMetaType<WeakPtr<Variable>>("Variable::Ptr");
+
+QString shortestText(double value)
+{
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof(buffer), value);
+  return QString::fromLatin1(buffer, int(result.ptr - buffer));
+}
+
+// The value as the project stores it, in text: "NaN", "NULL", or digits that read back exactly.
+QString cellText(const vtkVariant& value)
+{
+  if (!value.IsValid())
+    return TableTexts::Null;
+  if (value.IsString())
+    return QString::fromStdString(value.ToString());
+  if (value.IsFloat() || value.IsDouble())
+  {
+    const double number = value.ToDouble();
+    return std::isnan(number) ? TableTexts::NaN : shortestText(number);
+  }
+  return QString::fromStdString(value.ToString());
+}
+
+// A number typed into a numeric cell: the whole text must parse.
+void checkNumericInput(const std::string& text)
+{
+  if (!isCompleteNumber(text))
+    throw boost::bad_lexical_cast(typeid(std::string), typeid(double));
+  boost::lexical_cast<double>(text);
+}
+
+} // namespace
+
+struct TableViewModel::Impl
+{
+  vtkSmartPointer<vtkTableAlgorithm> algorithm;
+  vtkSmartPointer<vtkVnCommandProxy> observer;
+  unsigned long observerTag = 0;
+  std::vector<unsigned char> editable;
+  std::vector<WeakPtr<Variable>> variables;
+  int caseIdColumn = -1;
+  QIcon lockIcon{ QStringLiteral(":/images/lock_48.png") };
+  bool editing = false;
+
+  vtkTable* output() const
+  {
+    algorithm->Update();
+    return algorithm->GetOutput();
+  }
+
+  void refreshColumns()
+  {
+    vtkTable* table = output();
+    caseIdColumn = -1;
+    const int columns = int(table->GetNumberOfColumns());
+    editable.resize(columns, 1);
+    variables.assign(columns, WeakPtr<Variable>());
+    for (int column = 0; column < columns; ++column)
+    {
+      const char* name = table->GetColumn(column)->GetName();
+      variables[column] = Project::project().variable(name ? name : "");
+      auto variable = variables[column].lock();
+      editable[column] = variable && !variable->isLocked();
+      if (variable && variable->isCaseId())
+        caseIdColumn = column;
+    }
+  }
+
+  ValueType valueType(int column) const
+  {
+    auto variable = column < int(variables.size()) ? variables[column].lock() : nullptr;
+    return variable ? variable->valueType() : ValueType::Text;
+  }
+};
+
+TableViewModel::TableViewModel(vtkSmartPointer<vtkTableAlgorithm> table, QObject* parent)
+  : QAbstractTableModel(parent)
+  , m_impl(std::make_unique<Impl>())
+{
+  m_impl->algorithm = std::move(table);
+  m_impl->observer = vtkSmartPointer<vtkVnCommandProxy>::Take(vtkVnCommandProxy::New(
+    [this]
+    {
+      m_impl->refreshColumns();
+      if (m_impl->editing)
+        return;
+      beginResetModel();
+      endResetModel();
+    }));
+  m_impl->observerTag = m_impl->algorithm->AddObserver(vtkCommand::ModifiedEvent, m_impl->observer);
+  m_impl->refreshColumns();
+}
+
+TableViewModel::~TableViewModel()
+{
+  m_impl->algorithm->RemoveObserver(m_impl->observerTag);
+}
+
+WeakPtr<Variable> TableViewModel::variable(int column) const
+{
+  if (column < 0 || column >= int(m_impl->variables.size()))
+    return {};
+  return m_impl->variables[column];
+}
+
+int TableViewModel::rowCount(const QModelIndex& parent) const
+{
+  return parent.isValid() ? 0 : int(m_impl->output()->GetNumberOfRows());
+}
+
+int TableViewModel::columnCount(const QModelIndex& parent) const
+{
+  return parent.isValid() ? 0 : int(m_impl->output()->GetNumberOfColumns());
+}
+
+Qt::ItemFlags TableViewModel::flags(const QModelIndex& index) const
+{
+  Qt::ItemFlags result = QAbstractTableModel::flags(index);
+  const int column = index.column();
+  if (column >= 0 && column < int(m_impl->editable.size()) && m_impl->editable[column])
+    result |= Qt::ItemIsEditable;
+  return result;
+}
+
+QVariant TableViewModel::data(const QModelIndex& index, int role) const
+{
+  if (!index.isValid() || index.row() < 0 || index.column() < 0 || !index.model())
+    return {};
+  if (role == Qt::TextAlignmentRole)
+    return int(Qt::AlignCenter);
+  if (role == CaseIdRole)
+    return QVariant::fromValue<quint64>(caseIdAtRow(index.row()));
+  if (role != Qt::DisplayRole && role != Qt::EditRole)
+    return {};
+
+  const QString text =
+    cellText(RecordTableUtils::cellValue(m_impl->output(), index.row(), index.column()));
+  switch (m_impl->valueType(index.column()))
+  {
+    case ValueType::Text:
+      return text;
+    case ValueType::Real:
+      if (role == Qt::EditRole)
+        return text;
+      if (text == TableTexts::NaN || text == TableTexts::Null)
+        return text;
+      return QStringLiteral("%1").arg(text.toDouble(), 0, 'g');
+    case ValueType::Integer:
+      if (text == TableTexts::NaN || text == TableTexts::Null)
+        return text;
+      return text.toLongLong();
+  }
+  return {};
+}
+
+QVariant TableViewModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+  if (orientation != Qt::Horizontal || section < 0 || section >= int(m_impl->editable.size()))
+    return {};
+  if (role == Qt::DecorationRole)
+    return m_impl->editable[section] ? QVariant() : QVariant(m_impl->lockIcon);
+  if (role == Qt::DisplayRole)
+  {
+    const char* name = m_impl->output()->GetColumn(section)->GetName();
+    return QString::fromUtf8(name ? name : "");
+  }
+  if (role == VariableRole)
+    return QVariant::fromValue(m_impl->variables[section]);
+  return {};
+}
+
+bool TableViewModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+  if (role != Qt::EditRole)
+    return false;
+  m_impl->editing = true;
+  ScopedExitAction endEditing([this] { m_impl->editing = false; });
+  const QVariant shownBefore = data(index, Qt::EditRole);
+  const bool written = setCellValue(index, value, shownBefore);
+  if (written)
+    Q_EMIT dataChanged(index, index);
+  return written;
+}
+
+bool TableViewModel::setCellValue(const QModelIndex& index,
+  const QVariant& value,
+  const QVariant& shownBefore)
+{
+  if (value == shownBefore)
+    return true;
+  const QString entered = value.toString();
+  if (entered.isEmpty())
+    return false;
+
+  auto variable = m_impl->variables.at(index.column()).lock();
+  if (!variable)
+    return false;
+  std::string text = entered.toStdString();
+  if (variable->valueType() != ValueType::Text)
+  {
+    boost::algorithm::trim(text);
+    if (isNanNumericInputValue(text))
+      text = TableTexts::NaN.toStdString();
+    else if (isNullInputValue(text))
+      text = TableTexts::Null.toStdString();
+    else
+      checkNumericInput(text);
+  }
+  const QString before = shownBefore.toString();
+  if ((isNanNumericInputValue(text) && isNanNumericInputValue(before)) ||
+      (isNullInputValue(text) && isNullInputValue(before)))
+    return true;
+
+  auto record = Project::project().record(caseIdAtRow(index.row()));
+  if (record.isNull())
+    return false;
+  const Variant stored =
+    variable->valueType() == ValueType::Text ? Variant(text) : Variant::fromText(text);
+
+  UndoStack::Macro macro(QStringLiteral("Edit cell value"));
+  Transaction transaction = Project::project().startTransaction(QStringLiteral("Edit cell value"));
+  auto writableVariable = WeakPtr<Variable>(m_impl->variables[index.column()]).lock(transaction);
+  auto writableRecord = record.lock(transaction);
+  writableRecord->setData(transaction, *writableVariable, stored);
+  transaction.commit();
+  return true;
+}
+
+uint64_t TableViewModel::caseIdAtRow(int row) const
+{
+  if (m_impl->caseIdColumn < 0)
+    return 0;
+  return m_impl->output()->GetValue(row, m_impl->caseIdColumn).ToTypeUInt64();
+}
+
+double TableViewModel::numericValue(int row, int column) const
+{
+  const vtkVariant value = RecordTableUtils::cellValue(m_impl->output(), row, column);
+  return value.IsValid() && !value.IsString() ? value.ToDouble() : std::nan("");
+}
+
+int TableViewModel::caseIdColumn() const
+{
+  return m_impl->caseIdColumn;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "host/project/WeakPtr.h"
+
+#include <QAbstractTableModel>
+#include <memory>
+#include <vtkSmartPointer.h>
+
+class Variable;
+class vtkTableAlgorithm;
+
+/// The cells of a table algorithm's output as an editable item model: one row per case, one
+/// column per variable. Edits go to the project, one undoable transaction each.
+class TableViewModel : public QAbstractTableModel
+{
+  Q_OBJECT
+
+public:
+  TableViewModel(vtkSmartPointer<vtkTableAlgorithm> table, QObject* parent = nullptr);
+  ~TableViewModel() override;
+
+  virtual WeakPtr<Variable> variable(int column) const;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section,
+    Qt::Orientation orientation,
+    int role = Qt::DisplayRole) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+  /// Writes a value typed by the user. Returns false for empty text; throws
+  /// boost::bad_lexical_cast for text that is not a number in a numeric column.
+  bool setCellValue(const QModelIndex& index, const QVariant& value, const QVariant& shownBefore);
+
+  /// The case id of a row, read straight from the case-id column; 0 without one.
+  uint64_t caseIdAtRow(int row) const;
+  /// Sort key of a numeric cell without formatting it: NaN for NaN and NULL.
+  double numericValue(int row, int column) const;
+  int caseIdColumn() const;
+
+private:
+  struct Impl;
+  std::unique_ptr<Impl> m_impl;
+};

@@ -1,0 +1,42 @@
+#include "analyzer/dataviews/table/TableWidgetAssembly.h"
+
+#include "analyzer/dataviews/table/ConstraintVizCellDecorator.h"
+#include "analyzer/dataviews/table/ConstraintVizProxyModel.h"
+#include "analyzer/dataviews/table/CustomSortProxyModel.h"
+#include "analyzer/dataviews/table/NumericConversionDelegate.h"
+#include "analyzer/dataviews/table/TableHeaderView.h"
+
+#include <QTableView>
+#include <vtkQtTableView.h>
+
+vtkSmartPointer<vtkQtTableView> assembleTableWidget(
+  boost::shared_ptr<const DataPipelineManagerInterface> pipeline,
+  const std::function<QAbstractItemModel*(QAbstractItemView&)>& modelFactory)
+{
+  auto widget = vtkSmartPointer<vtkQtTableView>::New();
+  auto* table = qobject_cast<QTableView*>(widget->GetWidget());
+
+  auto* header = new TableHeaderView(table);
+  header->setSectionsClickable(true);
+  header->setHighlightSections(true);
+  table->setHorizontalHeader(header);
+  header->setSortIndicator(0, Qt::AscendingOrder);
+  header->setHighlightSections(false);
+  table->verticalHeader()->hide();
+  widget->Update();
+
+  QAbstractItemModel* source = modelFactory(*table);
+  auto* sorting = new CustomSortProxyModel(source);
+  sorting->setSourceModel(source);
+  auto* constraints = new ConstraintVizProxyModel(*sorting, std::move(pipeline));
+  table->setModel(constraints);
+
+  auto* numeric = new NumericConversionDelegate(table);
+  table->setItemDelegate(new ConstraintVizCellDecorator(*constraints, *numeric, table));
+
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+  header->setSectionsMovable(true);
+  table->setSortingEnabled(true);
+  return widget;
+}

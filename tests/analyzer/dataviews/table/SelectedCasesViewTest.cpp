@@ -1,0 +1,76 @@
+#include "tests/analyzer/dataviews/table/TableFixture.h"
+
+#include "analyzer/dataviews/table/SelectedCasesView.h"
+#include "analyzer/dataviews/table/TableRoles.h"
+#include "analyzer/dataviews/table/TableView.h"
+#include "host/pipeline/RangeFilter.h"
+
+#include <QAbstractItemModelTester>
+#include <QItemSelectionModel>
+#include <QTableView>
+
+namespace
+{
+
+std::set<uint64_t> shownCases(const QAbstractItemModel& model)
+{
+  std::set<uint64_t> ids;
+  for (int row = 0; row < model.rowCount(); ++row)
+    ids.insert(model.index(row, 0).data().toULongLong());
+  return ids;
+}
+
+} // namespace
+
+TEST_F(TableFixture, SharedSelectionReachesBothTablesButOnlyTheTableWritesBack)
+{
+  auto table = boost::make_shared<TableView>(pipeline, selection, parent);
+  QWidget casesParent;
+  auto cases = boost::make_shared<SelectedCasesView>(pipeline, selection, casesParent);
+  QAbstractItemModel* casesModel = cases->tableView().model();
+  QAbstractItemModelTester tester(
+    casesModel, QAbstractItemModelTester::FailureReportingMode::Warning);
+  EXPECT_EQ(casesModel->rowCount(), 0) << "no selection, an empty table";
+
+  selection->setSelection({ 3, 4, 5, 9 });
+  EXPECT_EQ(shownCases(*casesModel), (std::set<uint64_t>{ 3, 4, 5, 9 }));
+  const QItemSelection rows = table->tableView().selectionModel()->selection();
+  EXPECT_EQ(rows.size(), 2) << "rows 3..5 and row 9 form two ranges";
+  EXPECT_EQ(cases->tableView().selectionModel()->selectedRows().size(), 4);
+
+  cases->tableView().selectionModel()->select(
+    casesModel->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  EXPECT_EQ(cases->selections(), std::set<uint64_t>{ 3 });
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 3, 4, 5, 9 }))
+    << "the selected-cases view never writes its selection back";
+
+  QAbstractItemModel* tableModel = table->tableView().model();
+  table->tableView().selectionModel()->select(
+    tableModel->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  EXPECT_EQ(selection->getSelections(), std::set<uint64_t>{ 1 });
+  EXPECT_EQ(shownCases(*casesModel), std::set<uint64_t>{ 1 });
+}
+
+TEST_F(TableFixture, SelectedCasesIgnoreFiltersAndShowViolations)
+{
+  auto table = boost::make_shared<TableView>(pipeline, selection, parent);
+  table->useFilters()->setValue(true);
+  pipeline->addFilter(boost::make_shared<RangeFilter>(Project::project().variable("x"), 2.0, 8.0));
+  QWidget casesParent;
+  auto cases = boost::make_shared<SelectedCasesView>(pipeline, selection, casesParent);
+  selection->setSelection({ 1, 3, 10 });
+  QAbstractItemModel* model = cases->tableView().model();
+  ASSERT_EQ(shownCases(*model), (std::set<uint64_t>{ 1, 3, 10 }));
+  for (int row = 0; row < model->rowCount(); ++row)
+  {
+    const uint64_t id = model->index(row, 0).data().toULongLong();
+    EXPECT_EQ(model->index(row, 1).data(ConstraintViolationRole).toBool(), id != 3) << id;
+    EXPECT_FALSE(model->index(row, 2).data(ConstraintViolationRole).toBool());
+  }
+
+  cases->suspend();
+  selection->setSelection({ 2 });
+  cases->resume();
+  EXPECT_EQ(shownCases(*model), std::set<uint64_t>{ 2 })
+    << "the rows follow the selection, suspended or not: only the data connection is blocked";
+}

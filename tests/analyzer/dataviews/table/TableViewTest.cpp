@@ -1,0 +1,218 @@
+#include "tests/analyzer/dataviews/table/TableFixture.h"
+
+#include "analyzer/dataviews/table/TableHeaderView.h"
+#include "analyzer/dataviews/table/TableRoles.h"
+#include "analyzer/dataviews/table/TableView.h"
+#include "analyzer/dataviews/table/TableViewModel.h"
+#include "host/pipeline/RangeFilter.h"
+#include "host/project/Record.h"
+#include "host/project/Variable.h"
+#include "host/serialization/SerializerInterface.h"
+#include "tests/support/QtMessageGuard.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QDomDocument>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTableView>
+#include <QTimer>
+#include <boost/lexical_cast.hpp>
+
+namespace
+{
+
+int columnNamed(const QAbstractItemModel& model, const QString& name)
+{
+  for (int column = 0; column < model.columnCount(); ++column)
+    if (model.headerData(column, Qt::Horizontal).toString() == name)
+      return column;
+  return -1;
+}
+
+int rowOfCase(const QAbstractItemModel& model, uint64_t caseId)
+{
+  for (int row = 0; row < model.rowCount(); ++row)
+    if (model.index(row, 0).data().toULongLong() == caseId)
+      return row;
+  return -1;
+}
+
+Variant projectValue(uint64_t caseId, const std::string& variable)
+{
+  return Project::project().record(caseId).lock()->data(
+    *Project::project().variable(variable).lock());
+}
+
+struct TableViewTest : TableFixture
+{
+  boost::shared_ptr<TableView> view;
+  QAbstractItemModel* model = nullptr;
+  std::unique_ptr<QAbstractItemModelTester> tester;
+
+  void SetUp() override
+  {
+    TableFixture::SetUp();
+    view = boost::make_shared<TableView>(pipeline, selection, parent);
+    model = view->tableView().model();
+    tester = std::make_unique<QAbstractItemModelTester>(
+      model, QAbstractItemModelTester::FailureReportingMode::Warning);
+  }
+
+  QModelIndex cell(uint64_t caseId, const char* column)
+  {
+    return model->index(rowOfCase(*model, caseId), columnNamed(*model, column));
+  }
+};
+
+} // namespace
+
+TEST_F(TableViewTest, ShowsVisibleColumnsAndCellTextsByValueType)
+{
+  QStringList headers;
+  for (int column = 0; column < model->columnCount(); ++column)
+    headers << model->headerData(column, Qt::Horizontal).toString();
+  EXPECT_EQ(headers, QStringList({ "Case ID", "x", "n", "label", "fixed", "!!" }));
+  EXPECT_EQ(model->rowCount(), 11);
+
+  EXPECT_EQ(cell(3, "x").data().toString(), "3");
+  EXPECT_EQ(cell(7, "x").data().toString(), "NaN");
+  EXPECT_EQ(cell(8, "x").data().toString(), "NULL");
+  EXPECT_EQ(cell(8, "x").data(Qt::EditRole).toString(), "NULL");
+  EXPECT_EQ(cell(4, "n").data().toInt(), 8);
+  EXPECT_EQ(cell(4, "label").data().toString(), "case 4");
+  EXPECT_EQ(cell(4, "x").data(CaseIdRole).toULongLong(), 4u);
+  EXPECT_EQ(cell(4, "x").data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+
+  const int fixed = columnNamed(*model, "fixed");
+  EXPECT_FALSE(model->flags(cell(2, "fixed")).testFlag(Qt::ItemIsEditable));
+  EXPECT_TRUE(model->flags(cell(2, "x")).testFlag(Qt::ItemIsEditable));
+  EXPECT_FALSE(model->flags(cell(2, "Case ID")).testFlag(Qt::ItemIsEditable));
+  EXPECT_TRUE(model->headerData(fixed, Qt::Horizontal, Qt::DecorationRole).isValid());
+  EXPECT_FALSE(model->headerData(1, Qt::Horizontal, Qt::DecorationRole).isValid());
+}
+
+TEST_F(TableViewTest, AnEditIsOneUndoStepInTheProject)
+{
+  ASSERT_TRUE(model->setData(cell(3, "x"), "4.25"));
+  EXPECT_EQ(projectValue(3, "x").doubleValue(), 4.25);
+  EXPECT_EQ(cell(3, "x").data().toString(), "4.25");
+  ASSERT_EQ(stack().count(), 1);
+  EXPECT_EQ(stack().undoText(), "Edit cell value");
+  stack().undo();
+  EXPECT_EQ(projectValue(3, "x").doubleValue(), 3.0);
+  EXPECT_EQ(cell(3, "x").data().toString(), "3");
+
+  ASSERT_TRUE(model->setData(cell(3, "label"), "renamed"));
+  EXPECT_EQ(projectValue(3, "label").toString(), "renamed");
+}
+
+TEST_F(TableViewTest, RefusedAndEmptyEditsWriteNothing)
+{
+  for (const char* text : { "1e", "2+", "abc", "3-" })
+    EXPECT_THROW(model->setData(cell(3, "x"), text), boost::bad_lexical_cast) << text;
+  EXPECT_FALSE(model->setData(cell(3, "x"), ""));
+  EXPECT_TRUE(model->setData(cell(7, "x"), "nan")) << "NaN over NaN reports success";
+  EXPECT_TRUE(model->setData(cell(8, "x"), "NULL"));
+  EXPECT_EQ(stack().count(), 0);
+  EXPECT_EQ(projectValue(3, "x").doubleValue(), 3.0);
+
+  ASSERT_TRUE(model->setData(cell(3, "x"), " nan "));
+  EXPECT_TRUE(projectValue(3, "x").isNaN());
+}
+
+TEST_F(TableViewTest, TheDelegateTellsTheUserAboutANonNumber)
+{
+  QTableView& table = view->tableView();
+  const QModelIndex index = cell(3, "x");
+  QLineEdit editor;
+  editor.setText("12e");
+  // Without a window manager, X refuses to focus the message box; that is Xvfb's business.
+  testsupport::ExpectedMessage focus("XCB error");
+  QString shown;
+  QTimer::singleShot(0,
+    [&shown]
+    {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box)
+        return;
+      shown = box->windowTitle() + "|" + box->text();
+      box->accept();
+    });
+  table.itemDelegate()->setModelData(&editor, model, index);
+  EXPECT_TRUE(shown.startsWith("Invalid value|The data you entered could not be converted to a "
+                               "numeric value.\n"))
+    << shown.toStdString();
+  EXPECT_EQ(projectValue(3, "x").doubleValue(), 3.0);
+}
+
+TEST_F(TableViewTest, UseFiltersSwitchesBetweenOutputs)
+{
+  auto filter = boost::make_shared<RangeFilter>(Project::project().variable("x"), 2.0, 5.0);
+  pipeline->addFilter(filter);
+  EXPECT_EQ(model->rowCount(), 11) << "the unfiltered table ignores filters";
+
+  view->useFilters()->setValue(true);
+  EXPECT_EQ(model->rowCount(), 4);
+  EXPECT_EQ(stack().undoText(), "Change Use Filters");
+  filter->setRange(2.0, 6.0);
+  EXPECT_EQ(model->rowCount(), 5) << "the filtered signal refreshes the table";
+
+  view->useFilters()->setValue(false);
+  EXPECT_EQ(model->rowCount(), 11);
+  filter->setRange(3.0, 6.0);
+  EXPECT_EQ(model->rowCount(), 11);
+  stack().undo();
+  stack().undo();
+  EXPECT_TRUE(view->useFilters()->value());
+}
+
+TEST_F(TableViewTest, ColumnOrderSurvivesSaveAndRestore)
+{
+  view->tableView().horizontalHeader()->moveSection(3, 1);
+  view->useFilters()->setValue(true);
+  QDomDocument document;
+  QDomElement saved = view->serializer().serialize(document);
+  EXPECT_EQ(saved.tagName(), "TableView");
+  EXPECT_EQ(saved.firstChildElement("UseFilters").text(), "1");
+  EXPECT_EQ(saved.firstChildElement("ColumnOrder").text(), "Case ID,label,x,n,fixed,!!");
+
+  QWidget otherParent;
+  auto restored = boost::make_shared<TableView>(pipeline, selection, otherParent);
+  restored->serializer().deserialize(saved);
+  EXPECT_TRUE(restored->useFilters()->value());
+  QHeaderView* header = restored->tableView().horizontalHeader();
+  EXPECT_EQ(header->logicalIndex(1), 3);
+  EXPECT_EQ(header->logicalIndex(2), 1);
+}
+
+namespace
+{
+struct MenuHeader : TableHeaderView
+{
+  using TableHeaderView::populateContextMenu;
+};
+} // namespace
+
+TEST_F(TableViewTest, HeaderMenuDeletesAVariableInOneStep)
+{
+  MenuHeader header;
+  QMenu caseIdMenu;
+  header.populateContextMenu(caseIdMenu, "Case ID");
+  ASSERT_EQ(caseIdMenu.actions().size(), 1);
+  EXPECT_EQ(caseIdMenu.actions()[0]->text(), "Delete Variable");
+  EXPECT_FALSE(caseIdMenu.actions()[0]->isEnabled());
+
+  QMenu menu;
+  header.populateContextMenu(menu, "label");
+  menu.actions()[0]->trigger();
+  EXPECT_TRUE(Project::project().variable("label").lock() == nullptr);
+  EXPECT_EQ(columnNamed(*model, "label"), -1);
+  ASSERT_EQ(stack().count(), 1);
+  EXPECT_EQ(stack().undoText(), "Delete label Variable");
+  stack().undo();
+  EXPECT_EQ(columnNamed(*model, "label"), 3);
+  EXPECT_EQ(cell(4, "label").data().toString(), "case 4");
+}
