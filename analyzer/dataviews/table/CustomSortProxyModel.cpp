@@ -54,11 +54,9 @@ void CustomSortProxyModel::sort(int column, Qt::SortOrder order)
   auto variable = table ? table->variable(column).lock() : nullptr;
   if (variable && variable->isNumeric() && !variable->hasVariantOrdering())
   {
-    const int rows = table->rowCount();
-    m_impl->keys.resize(rows);
-    for (int row = 0; row < rows; ++row)
-      m_impl->keys[row] = table->numericValue(row, column);
-    m_impl->keyColumn = column;
+    m_impl->keys = table->numericValues(column);
+    if (int(m_impl->keys.size()) == table->rowCount())
+      m_impl->keyColumn = column;
   }
   QSortFilterProxyModel::sort(column, order);
 }

@@ -17,9 +17,11 @@
 #include <boost/lexical_cast.hpp>
 #include <charconv>
 #include <cmath>
+#include <unordered_set>
 #include <vector>
 #include <vtkAbstractArray.h>
 #include <vtkCommand.h>
+#include <vtkDataArray.h>
 #include <vtkNew.h>
 #include <vtkTable.h>
 #include <vtkTableAlgorithm.h>
@@ -78,11 +80,18 @@ struct TableViewModel::Impl
     return algorithm->GetOutput();
   }
 
+  // The output and its size as of the last modification, which refreshColumns brought up to
+  // date. Qt asks for the counts on every index it makes, too often to ask the pipeline.
+  vtkTable* table = nullptr;
+  int rows = 0;
+  int columns = 0;
+
   void refreshColumns()
   {
-    vtkTable* table = output();
+    table = output();
+    rows = int(table->GetNumberOfRows());
+    columns = int(table->GetNumberOfColumns());
     caseIdColumn = -1;
-    const int columns = int(table->GetNumberOfColumns());
     editable.resize(columns, 1);
     variables.assign(columns, WeakPtr<Variable>());
     for (int column = 0; column < columns; ++column)
@@ -135,12 +144,12 @@ WeakPtr<Variable> TableViewModel::variable(int column) const
 
 int TableViewModel::rowCount(const QModelIndex& parent) const
 {
-  return parent.isValid() ? 0 : int(m_impl->output()->GetNumberOfRows());
+  return parent.isValid() ? 0 : m_impl->rows;
 }
 
 int TableViewModel::columnCount(const QModelIndex& parent) const
 {
-  return parent.isValid() ? 0 : int(m_impl->output()->GetNumberOfColumns());
+  return parent.isValid() ? 0 : m_impl->columns;
 }
 
 Qt::ItemFlags TableViewModel::flags(const QModelIndex& index) const
@@ -164,7 +173,7 @@ QVariant TableViewModel::data(const QModelIndex& index, int role) const
     return {};
 
   const QString text =
-    cellText(RecordTableUtils::cellValue(m_impl->output(), index.row(), index.column()));
+    cellText(RecordTableUtils::cellValue(m_impl->table, index.row(), index.column()));
   switch (m_impl->valueType(index.column()))
   {
     case ValueType::Text:
@@ -191,7 +200,7 @@ QVariant TableViewModel::headerData(int section, Qt::Orientation orientation, in
     return m_impl->editable[section] ? QVariant() : QVariant(m_impl->lockIcon);
   if (role == Qt::DisplayRole)
   {
-    const char* name = m_impl->output()->GetColumn(section)->GetName();
+    const char* name = m_impl->table->GetColumn(section)->GetName();
     return QString::fromUtf8(name ? name : "");
   }
   if (role == VariableRole)
@@ -260,13 +269,37 @@ uint64_t TableViewModel::caseIdAtRow(int row) const
 {
   if (m_impl->caseIdColumn < 0)
     return 0;
-  return m_impl->output()->GetValue(row, m_impl->caseIdColumn).ToTypeUInt64();
+  vtkDataArray* ids = vtkDataArray::SafeDownCast(m_impl->table->GetColumn(m_impl->caseIdColumn));
+  return ids ? static_cast<uint64_t>(ids->GetComponent(row, 0)) : 0;
 }
 
-double TableViewModel::numericValue(int row, int column) const
+std::vector<int> TableViewModel::rowsOfCases(const std::set<uint64_t>& caseIds) const
 {
-  const vtkVariant value = RecordTableUtils::cellValue(m_impl->output(), row, column);
-  return value.IsValid() && !value.IsString() ? value.ToDouble() : std::nan("");
+  std::vector<int> rows;
+  auto* ids = m_impl->caseIdColumn < 0
+                ? nullptr
+                : vtkDataArray::SafeDownCast(m_impl->table->GetColumn(m_impl->caseIdColumn));
+  if (!ids || caseIds.empty())
+    return rows;
+  const std::unordered_set<uint64_t> wanted(caseIds.begin(), caseIds.end());
+  for (int row = 0; row < m_impl->rows; ++row)
+  {
+    if (wanted.count(static_cast<uint64_t>(ids->GetComponent(row, 0))))
+      rows.push_back(row);
+  }
+  return rows;
+}
+
+std::vector<double> TableViewModel::numericValues(int column) const
+{
+  std::vector<double> values;
+  auto* array = vtkDataArray::SafeDownCast(m_impl->table->GetColumn(column));
+  if (!array)
+    return values;
+  values.resize(array->GetNumberOfTuples());
+  for (vtkIdType row = 0; row < array->GetNumberOfTuples(); ++row)
+    values[row] = array->GetComponent(row, 0);
+  return values;
 }
 
 int TableViewModel::caseIdColumn() const

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 #include <memory>
+#include <set>
+#include <vector>
 #include <vtkSmartPointer.h>
 
 class Variable;
@@ -36,8 +38,10 @@ public:
 
   /// The case id of a row, read straight from the case-id column; 0 without one.
   uint64_t caseIdAtRow(int row) const;
-  /// Sort key of a numeric cell without formatting it: NaN for NaN and NULL.
-  double numericValue(int row, int column) const;
+  /// The rows holding the given cases, in ascending order, read from the case-id column.
+  std::vector<int> rowsOfCases(const std::set<uint64_t>& caseIds) const;
+  /// A numeric column's values by row, read without formatting; empty for other columns.
+  std::vector<double> numericValues(int column) const;
   int caseIdColumn() const;
 
 private:

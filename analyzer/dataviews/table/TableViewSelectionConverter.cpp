@@ -1,5 +1,8 @@
 #include "analyzer/dataviews/table/TableViewSelectionConverter.h"
 
+#include "analyzer/dataviews/table/TableViewModel.h"
+
+#include <QAbstractProxyModel>
 #include <QItemSelectionModel>
 #include <QTableView>
 #include <algorithm>
@@ -44,14 +47,55 @@ QItemSelection TableViewSelectionConverter::caseIdsToSelection(
 std::vector<int> TableViewSelectionConverter::rowsOf(const std::set<uint64_t>& caseIds) const
 {
   QAbstractItemModel* model = m_view->model();
+  std::vector<const QAbstractProxyModel*> proxies;
+  const QAbstractItemModel* source = model;
+  while (auto* proxy = qobject_cast<const QAbstractProxyModel*>(source))
+  {
+    proxies.push_back(proxy);
+    source = proxy->sourceModel();
+  }
+  if (auto* table = qobject_cast<const TableViewModel*>(source))
+    return rowsThroughProxies(*table, proxies, caseIds);
+  return rowsByWalking(*model, caseIds);
+}
+
+// Reads the case ids from the table's column and maps the rows up to the view, instead of
+// formatting every row of a large table.
+std::vector<int> TableViewSelectionConverter::rowsThroughProxies(const TableViewModel& table,
+  const std::vector<const QAbstractProxyModel*>& proxies,
+  const std::set<uint64_t>& caseIds)
+{
   std::unordered_map<uint64_t, int> rowOfCase;
-  const int rowCount = model->rowCount();
+  for (int sourceRow : table.rowsOfCases(caseIds))
+  {
+    QModelIndex index = table.index(sourceRow, 0);
+    for (auto proxy = proxies.rbegin(); proxy != proxies.rend() && index.isValid(); ++proxy)
+      index = (*proxy)->mapFromSource(index);
+    if (!index.isValid())
+      continue;
+    int& row = rowOfCase.emplace(table.caseIdAtRow(sourceRow), index.row()).first->second;
+    row = std::max(row, index.row());
+  }
+  return sortedRows(rowOfCase);
+}
+
+std::vector<int> TableViewSelectionConverter::rowsByWalking(const QAbstractItemModel& model,
+  const std::set<uint64_t>& caseIds)
+{
+  std::unordered_map<uint64_t, int> rowOfCase;
+  const int rowCount = model.rowCount();
   for (int row = 0; row < rowCount; ++row)
   {
-    const uint64_t caseId = model->index(row, 0).data(Qt::DisplayRole).toULongLong();
+    const uint64_t caseId = model.index(row, 0).data(Qt::DisplayRole).toULongLong();
     if (caseIds.count(caseId))
       rowOfCase[caseId] = row;
   }
+  return sortedRows(rowOfCase);
+}
+
+std::vector<int> TableViewSelectionConverter::sortedRows(
+  const std::unordered_map<uint64_t, int>& rowOfCase)
+{
   std::vector<int> rows;
   rows.reserve(rowOfCase.size());
   for (const auto& entry : rowOfCase)

@@ -3,6 +3,11 @@
 #include "host/viewsupport/SelectionConverterInterface.h"
 
 #include <QPointer>
+#include <unordered_map>
+#include <vector>
+
+class QAbstractProxyModel;
+class TableViewModel;
 
 class QTableView;
 
@@ -18,6 +23,12 @@ public:
 
 private:
   std::vector<int> rowsOf(const std::set<uint64_t>& caseIds) const;
+  static std::vector<int> rowsThroughProxies(const TableViewModel& table,
+    const std::vector<const QAbstractProxyModel*>& proxies,
+    const std::set<uint64_t>& caseIds);
+  static std::vector<int> rowsByWalking(const QAbstractItemModel& model,
+    const std::set<uint64_t>& caseIds);
+  static std::vector<int> sortedRows(const std::unordered_map<uint64_t, int>& rowOfCase);
 
   QPointer<QTableView> m_view;
 };
