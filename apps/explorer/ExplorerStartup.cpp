@@ -1,0 +1,59 @@
+#include "apps/explorer/ExplorerStartup.h"
+
+#include "apps/explorer/CommandLine.h"
+#include "apps/explorer/ExplorerWindow.h"
+#include "apps/explorer/ViewArea.h"
+
+#include <QApplication>
+#include <QDir>
+#include <iostream>
+
+namespace
+{
+
+const QSize defaultSize(1280, 800);
+
+int exportAndReport(ExplorerWindow& window, const QString& folder)
+{
+  // Lets the views lay themselves out and draw before they are read.
+  QApplication::processEvents();
+  const QStringList files = window.exportViews(folder);
+  if (!files.isEmpty())
+  {
+    std::cout << "Exported the views to " << QDir(folder).absolutePath().toStdString() << ":\n";
+    for (const QString& file : files)
+      std::cout << "  " << QDir(folder).relativeFilePath(file).toStdString() << "\n";
+  }
+  return window.problems().isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
+bool ExplorerStartup::apply(ExplorerWindow& window, const ExplorerOptions& options)
+{
+  window.resize(options.size.isValid() ? options.size : defaultSize);
+  const bool opened =
+    options.project.isEmpty() ? window.openSample() : window.openFile(options.project);
+  if (!opened)
+    return false;
+  if (!options.viewsFile.isEmpty())
+    window.loadViews(options.viewsFile);
+  for (const QString& kind : options.addKinds)
+    window.addView(kind);
+  if (window.viewArea().count() == 0 && options.addKinds.isEmpty() && options.viewsFile.isEmpty())
+    window.addView(QStringLiteral("table"));
+  if (options.hasSelection)
+    window.select(options.selection);
+  return true;
+}
+
+int ExplorerStartup::run(const ExplorerOptions& options)
+{
+  const bool batch = !options.exportDir.isEmpty();
+  ExplorerWindow window(batch ? ExplorerWindow::Mode::Batch : ExplorerWindow::Mode::Interactive);
+  window.show();
+  const bool opened = apply(window, options);
+  if (!batch)
+    return QApplication::exec();
+  return opened ? exportAndReport(window, options.exportDir) : 1;
+}

@@ -1,0 +1,507 @@
+#include "apps/explorer/ExplorerWindow.h"
+
+#include "analyzer/dataviews/DataViewInterface.h"
+#include "analyzer/dataviews/DataViewManager.h"
+#include "analyzer/dataviews/SelectedCasesViewInterface.h"
+#include "analyzer/dataviews/serialize/SelectedCasesViewFinder.h"
+#include "apps/explorer/CommandLine.h"
+#include "apps/explorer/CsvImportDialog.h"
+#include "apps/explorer/ExplorerSession.h"
+#include "apps/explorer/FailureText.h"
+#include "apps/explorer/FilterPanel.h"
+#include "apps/explorer/PropertyPanel.h"
+#include "apps/explorer/ViewArea.h"
+#include "apps/explorer/ViewExport.h"
+#include "apps/explorer/ViewKinds.h"
+#include "apps/explorer/ViewsDocument.h"
+#include "host/core/UndoStack.h"
+#include "host/pipeline/DataPipelineManager.h"
+#include "host/pipeline/FilterSpecs.h"
+#include "host/project/Project.h"
+#include "host/viewsupport/SelectionModel.h"
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QUndoStack>
+#include <QUndoView>
+#include <iostream>
+#include <vtkTable.h>
+#include <vtkTableAlgorithm.h>
+
+namespace
+{
+
+const QString projectFilter = QStringLiteral("Project documents (*.xml);;All files (*)");
+constexpr int shownUnknownIds = 5;
+
+QString describeIds(const std::vector<uint64_t>& ids)
+{
+  QStringList shown;
+  for (std::size_t i = 0; i < ids.size() && i < shownUnknownIds; ++i)
+    shown << QString::number(ids[i]);
+  if (ids.size() > shownUnknownIds)
+    shown << QStringLiteral("and %1 more").arg(ids.size() - shownUnknownIds);
+  return shown.join(", ");
+}
+
+} // namespace
+
+ExplorerWindow::ExplorerWindow(Mode mode, QWidget* parent)
+  : QMainWindow(parent)
+  , m_mode(mode)
+  , m_viewArea(new ViewArea(this))
+  , m_status(new QLabel(this))
+{
+  setCentralWidget(m_viewArea);
+  statusBar()->addWidget(m_status);
+  buildDocks();
+  buildMenus();
+  connect(m_viewArea, &ViewArea::currentViewChanged, this, &ExplorerWindow::onCurrentViewChanged);
+  startSession({ ProjectContents(), {}, {}, {}, {}, QStringLiteral("Empty project") });
+  resize(1280, 800);
+}
+
+ExplorerWindow::~ExplorerWindow()
+{
+  endSession();
+}
+
+bool ExplorerWindow::openProject(const std::function<OpenedProject()>& read)
+{
+  std::unique_ptr<OpenedProject> opened;
+  try
+  {
+    opened = std::make_unique<OpenedProject>(read());
+  }
+  catch (...)
+  {
+    report(
+      QStringLiteral("Cannot open the project"), FailureText::reason(std::current_exception()));
+    return false;
+  }
+  endSession();
+  startSession(std::move(*opened));
+  return true;
+}
+
+bool ExplorerWindow::openFile(const QString& path)
+{
+  return openProject([&path] { return ProjectFiles::open(path); });
+}
+
+bool ExplorerWindow::openSample()
+{
+  return openProject([] { return ProjectFiles::sample(); });
+}
+
+bool ExplorerWindow::saveProject(const QString& path)
+{
+  try
+  {
+    ProjectFiles::save(path, pipeline(), manager());
+  }
+  catch (...)
+  {
+    report(
+      QStringLiteral("Cannot save the project"), FailureText::reason(std::current_exception()));
+    return false;
+  }
+  m_documentPath = QFileInfo(path).absoluteFilePath();
+  updateTitle(QFileInfo(path).fileName());
+  return true;
+}
+
+bool ExplorerWindow::loadViews(const QString& path)
+{
+  QDomDocument document;
+  try
+  {
+    return restoreViews(ViewsDocument::readViewsElement(path, document));
+  }
+  catch (...)
+  {
+    report(QStringLiteral("Cannot read the views"), FailureText::reason(std::current_exception()));
+    return false;
+  }
+}
+
+bool ExplorerWindow::restoreViews(const QDomElement& views)
+{
+  QStringList skipped;
+  try
+  {
+    skipped = ViewsDocument(manager()).restore(views);
+  }
+  catch (...)
+  {
+    report(QStringLiteral("The views were not all restored"),
+      FailureText::reason(std::current_exception()));
+    return false;
+  }
+  for (const QString& note : skipped)
+    report(QStringLiteral("A view was not restored"), note);
+  return skipped.isEmpty();
+}
+
+boost::shared_ptr<DataViewInterface> ExplorerWindow::addView(const QString& kind)
+{
+  try
+  {
+    return ViewKinds::add(kind, *manager(), *m_selectedCasesHost, selection().getSelections());
+  }
+  catch (...)
+  {
+    report(QStringLiteral("Cannot add a %1 view").arg(kind),
+      FailureText::reason(std::current_exception()));
+    return {};
+  }
+}
+
+void ExplorerWindow::removeCurrentView()
+{
+  if (const auto view = m_viewArea->currentView())
+    manager()->removeView(view);
+}
+
+void ExplorerWindow::select(const std::set<uint64_t>& ids)
+{
+  std::set<uint64_t> known;
+  std::vector<uint64_t> unknown;
+  for (uint64_t id : ids)
+  {
+    if (Project::project().rowOf(id) >= 0)
+      known.insert(id);
+    else
+      unknown.push_back(id);
+  }
+  if (!unknown.empty())
+    report(QStringLiteral("Some cases were not selected"),
+      QStringLiteral("The project has no cases with the ids %1.").arg(describeIds(unknown)));
+  selection().setSelection(known);
+}
+
+QStringList ExplorerWindow::exportViews(const QString& folder)
+{
+  try
+  {
+    return ViewExport::write(
+      folder, manager(), [this](const auto& view) { return containerOf(view); });
+  }
+  catch (...)
+  {
+    report(
+      QStringLiteral("Cannot export the views"), FailureText::reason(std::current_exception()));
+    return {};
+  }
+}
+
+const boost::shared_ptr<DataViewManager>& ExplorerWindow::manager() const
+{
+  return m_session->manager();
+}
+
+DataPipelineManager& ExplorerWindow::pipeline() const
+{
+  return m_session->pipeline();
+}
+
+SelectionModel& ExplorerWindow::selection() const
+{
+  return m_session->selection();
+}
+
+QWidget* ExplorerWindow::containerOf(const boost::shared_ptr<DataViewInterface>& view) const
+{
+  const auto selectedCases = selectedCasesView(*manager());
+  if (selectedCases && selectedCases.get() == view.get())
+    return m_selectedCasesHost;
+  return m_viewArea->containerOf(view);
+}
+
+void ExplorerWindow::buildDocks()
+{
+  m_selectedCasesHost = new QWidget(this);
+  addDock(QStringLiteral("Selected Cases"), m_selectedCasesHost, Qt::BottomDockWidgetArea);
+
+  m_filterPanel = new FilterPanel(this);
+  addDock(QStringLiteral("Filters"), m_filterPanel, Qt::LeftDockWidgetArea);
+
+  m_propertyPanel = new PropertyPanel(this);
+  auto* scroll = new QScrollArea(this);
+  scroll->setWidget(m_propertyPanel);
+  scroll->setWidgetResizable(true);
+  addDock(QStringLiteral("Properties"), scroll, Qt::RightDockWidgetArea);
+
+  addDock(QStringLiteral("Undo History"),
+    new QUndoView(&UndoStack::qUndoStack(), this),
+    Qt::RightDockWidgetArea);
+}
+
+QDockWidget* ExplorerWindow::addDock(const QString& title,
+  QWidget* content,
+  Qt::DockWidgetArea area)
+{
+  auto* dock = new QDockWidget(title, this);
+  dock->setObjectName(title);
+  dock->setWidget(content);
+  addDockWidget(area, dock);
+  return dock;
+}
+
+void ExplorerWindow::buildMenus()
+{
+  buildFileMenu();
+  buildEditMenu();
+  buildViewMenu();
+}
+
+void ExplorerWindow::buildFileMenu()
+{
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->addAction(QStringLiteral("Open &CSV..."), this, &ExplorerWindow::openCsvInteractively);
+  file->addAction(QStringLiteral("&Open Project..."),
+    this,
+    &ExplorerWindow::openProjectInteractively,
+    QKeySequence::Open);
+  file->addAction(QStringLiteral("Open Sample Project"), this, &ExplorerWindow::openSample);
+  file->addSeparator();
+  file->addAction(
+    QStringLiteral("&Save Project"), this, &ExplorerWindow::saveInteractively, QKeySequence::Save);
+  file->addAction(QStringLiteral("Save Project &As..."),
+    this,
+    &ExplorerWindow::saveAsInteractively,
+    QKeySequence::SaveAs);
+  file->addSeparator();
+  file->addAction(QStringLiteral("Load &Views..."), this, &ExplorerWindow::loadViewsInteractively);
+  file->addSeparator();
+  file->addAction(QStringLiteral("&Quit"), this, &QWidget::close, QKeySequence::Quit);
+}
+
+void ExplorerWindow::buildEditMenu()
+{
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  QAction* undo = UndoStack::qUndoStack().createUndoAction(this, QStringLiteral("&Undo"));
+  undo->setShortcut(QKeySequence::Undo);
+  QAction* redo = UndoStack::qUndoStack().createRedoAction(this, QStringLiteral("&Redo"));
+  redo->setShortcut(QKeySequence::Redo);
+  edit->addAction(undo);
+  edit->addAction(redo);
+  edit->addSeparator();
+  edit->addAction(QStringLiteral("&Select Cases..."),
+    this,
+    &ExplorerWindow::selectCasesInteractively,
+    QKeySequence::Find);
+  edit->addAction(QStringLiteral("&Clear Selection"), this, [this] { select({}); });
+}
+
+void ExplorerWindow::buildViewMenu()
+{
+  QMenu* views = menuBar()->addMenu(QStringLiteral("&View"));
+  for (const auto& kind : ViewKinds::all())
+    if (kind.available && kind.name != QLatin1String("selected-cases"))
+      views->addAction(QStringLiteral("Add %1").arg(kind.title),
+        this,
+        [this, name = kind.name] { addView(name); });
+  views->addSeparator();
+  m_removeView = views->addAction(
+    QStringLiteral("&Remove View"), this, &ExplorerWindow::removeCurrentView, QKeySequence::Close);
+  views->addSeparator();
+  QMenu* panels = views->addMenu(QStringLiteral("&Panels"));
+  for (QDockWidget* dock : findChildren<QDockWidget*>())
+    panels->addAction(dock->toggleViewAction());
+}
+
+void ExplorerWindow::endSession()
+{
+  UndoStack::clear();
+  m_sessionConnections.clear();
+  m_viewArea->releaseAll();
+  m_propertyPanel->showView(nullptr);
+  m_filterPanel->setPipeline(nullptr);
+  m_session.reset();
+}
+
+void ExplorerWindow::startSession(OpenedProject opened)
+{
+  Project::project().assign(std::move(opened.contents));
+  m_session = std::make_unique<ExplorerSession>();
+  DataViewManager& manager = *m_session->manager();
+  m_sessionConnections.emplace_back(manager.signalViewCreated.connect(
+    [this](QWidget* container, const auto& view) { onViewCreated(container, view); }));
+  m_sessionConnections.emplace_back(
+    manager.signalViewRemoved.connect([this](const auto& view) { onViewRemoved(view); }));
+  m_sessionConnections.emplace_back(
+    selection().signalSelectionChanged.connect([this] { updateStatus(); }));
+  m_sessionConnections.emplace_back(
+    pipeline().signalFilteredDataChanged.connect([this] { updateStatus(); }));
+  m_filterPanel->setPipeline(&pipeline());
+  applyFilters(opened.filters);
+  showSelectedCases();
+  m_documentPath = opened.documentPath;
+  updateTitle(opened.displayName);
+  if (!opened.views.isNull())
+    restoreViews(opened.views);
+  // Opening is not a step the user can undo.
+  UndoStack::clear();
+  updateStatus();
+}
+
+void ExplorerWindow::applyFilters(const std::vector<FilterSpec>& filters)
+{
+  if (filters.empty())
+    return;
+  try
+  {
+    applyFilterSpecs(pipeline(), filters);
+  }
+  catch (...)
+  {
+    report(QStringLiteral("The project's filters were not applied"),
+      FailureText::reason(std::current_exception()));
+  }
+}
+
+void ExplorerWindow::showSelectedCases()
+{
+  try
+  {
+    manager()->addSelectedCasesView(*m_selectedCasesHost);
+  }
+  catch (...)
+  {
+    report(QStringLiteral("The selected cases cannot be shown"),
+      FailureText::reason(std::current_exception()));
+  }
+}
+
+void ExplorerWindow::onViewCreated(QWidget* container,
+  const boost::shared_ptr<DataViewInterface>& view)
+{
+  // The selected-cases view lives in its own panel, which the window owns.
+  if (!container || container == m_selectedCasesHost)
+    return;
+  m_viewArea->addView(container, view);
+}
+
+void ExplorerWindow::onViewRemoved(const boost::shared_ptr<DataViewInterface>& view)
+{
+  m_viewArea->removeView(view);
+}
+
+void ExplorerWindow::onCurrentViewChanged()
+{
+  const auto view = m_viewArea->currentView();
+  m_propertyPanel->showView(view);
+  m_removeView->setEnabled(static_cast<bool>(view));
+}
+
+void ExplorerWindow::updateStatus()
+{
+  vtkTableAlgorithm& filtered = *pipeline().filteredOutput();
+  filtered.Update();
+  m_status->setText(QStringLiteral("%1 cases, %2 pass the filters, %3 selected")
+                      .arg(Project::project().recordCount())
+                      .arg(filtered.GetOutput()->GetNumberOfRows())
+                      .arg(selection().getSelections().size()));
+}
+
+void ExplorerWindow::updateTitle(const QString& projectName)
+{
+  setWindowTitle(QStringLiteral("%1 - Vantor Explorer").arg(projectName));
+}
+
+void ExplorerWindow::report(const QString& title, const QString& message)
+{
+  m_problems << title + ": " + message;
+  if (m_mode == Mode::Batch)
+    std::cerr << title.toStdString() << ": " << message.toStdString() << std::endl;
+  else
+    QMessageBox::warning(this, title, message);
+}
+
+void ExplorerWindow::openCsvInteractively()
+{
+  const QString path = QFileDialog::getOpenFileName(
+    this, QStringLiteral("Open CSV"), {}, QStringLiteral("CSV files (*.csv);;All files (*)"));
+  if (path.isEmpty())
+    return;
+  std::unique_ptr<CsvImportDialog> dialog;
+  try
+  {
+    dialog = std::make_unique<CsvImportDialog>(path, this);
+  }
+  catch (...)
+  {
+    report(
+      QStringLiteral("Cannot open the project"), FailureText::reason(std::current_exception()));
+    return;
+  }
+  if (dialog->exec() == QDialog::Accepted)
+    openProject([&] { return ProjectFiles::csv(path, dialog->options()); });
+}
+
+void ExplorerWindow::openProjectInteractively()
+{
+  const QString path =
+    QFileDialog::getOpenFileName(this, QStringLiteral("Open Project"), {}, projectFilter);
+  if (!path.isEmpty())
+    openFile(path);
+}
+
+void ExplorerWindow::saveInteractively()
+{
+  if (m_documentPath.isEmpty())
+    saveAsInteractively();
+  else
+    saveProject(m_documentPath);
+}
+
+void ExplorerWindow::saveAsInteractively()
+{
+  QString path = QFileDialog::getSaveFileName(
+    this, QStringLiteral("Save Project"), m_documentPath, projectFilter);
+  if (path.isEmpty())
+    return;
+  if (QFileInfo(path).suffix().isEmpty())
+    path += QStringLiteral(".xml");
+  saveProject(path);
+}
+
+void ExplorerWindow::loadViewsInteractively()
+{
+  const QString path = QFileDialog::getOpenFileName(this,
+    QStringLiteral("Load Views"),
+    {},
+    QStringLiteral("Views or project documents (*.xml);;All files (*)"));
+  if (!path.isEmpty())
+    loadViews(path);
+}
+
+void ExplorerWindow::selectCasesInteractively()
+{
+  bool ok = false;
+  const QString text = QInputDialog::getText(this,
+    QStringLiteral("Select Cases"),
+    QStringLiteral("Case ids and ranges, as in 1,5,10-20:"),
+    QLineEdit::Normal,
+    {},
+    &ok);
+  if (!ok)
+    return;
+  try
+  {
+    select(CommandLine::parseCaseIds(text));
+  }
+  catch (const CommandLineError& error)
+  {
+    report(QStringLiteral("Cannot select the cases"), QString::fromStdString(error.message()));
+  }
+}

@@ -1,0 +1,156 @@
+#include "apps/explorer/PropertyPanel.h"
+
+#include "analyzer/dataviews/DataViewInterface.h"
+#include "analyzer/dataviews/LinePlotInterface.h"
+#include "analyzer/dataviews/ScatterPlot2DInterface.h"
+#include "analyzer/dataviews/ScatterPlot3DInterface.h"
+#include "analyzer/dataviews/SelectedImageViewInterface.h"
+#include "analyzer/dataviews/TableViewInterface.h"
+#include "apps/explorer/PropertyEditors.h"
+#include "host/viewsupport/AxisDetailsInterface.h"
+#include "host/viewsupport/DataViewVisitorAbstract.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace
+{
+
+// Adds one editor row per setting of the visited kind of view.
+class EditorCollector : public DataViewVisitorAbstract
+{
+public:
+  EditorCollector(QFormLayout& layout, QWidget& parent)
+    : DataViewVisitorAbstract(AcceptAnyView)
+    , m_layout(layout)
+    , m_parent(parent)
+  {
+  }
+
+  using DataViewVisitorAbstract::visit;
+  void visit(boost::shared_ptr<TableViewInterface> view) override
+  {
+    add("Use Filters", view->useFilters());
+  }
+
+  void visit(boost::shared_ptr<SelectedImageViewInterface> view) override
+  {
+    add("Append Selection", view->appendSelection());
+  }
+
+  void visit(boost::shared_ptr<ScatterPlot3DInterface> view) override
+  {
+    addMouseMode(*view);
+    add("X Variable", view->xVar());
+    add("Y Variable", view->yVar());
+    add("Z Variable", view->zVar());
+    add("Color By Data", view->colorByData());
+    add("Color Variable", view->colorVar());
+    add("Color", view->color());
+    add("Size By Data", view->sizeByData());
+    add("Size Variable", view->sizeVar());
+    add("Scaling Factor", view->scalingFactor());
+    addEnum("Shape", view->shape(), { "Sphere", "Cube" });
+    addAxes(view->axisDetails());
+  }
+
+  void visit(boost::shared_ptr<ScatterPlot2DInterface> view) override
+  {
+    addMouseMode(*view);
+    add("X Variable", view->xVar());
+    add("Y Variable", view->yVar());
+    addEnum("Coloring", view->coloringType(), { "Solid Color", "By Variable", "By Rules" });
+    add("Color Variable", view->colorVar());
+    add("Color", view->color());
+    add("Scaling Factor", view->scalingFactor());
+    addAxes(view->axisDetails());
+  }
+
+  void visit(boost::shared_ptr<LinePlotInterface> view) override
+  {
+    addMouseMode(*view);
+    add("X Variable", view->xVar());
+    add("Y Variable", view->yVar());
+    add("Sort By", view->sortBy());
+    add("Show Legend", view->showLegend());
+    add("Show Lines", view->showLines());
+    add("Color By Data", view->colorByData());
+    add("Color Variable", view->colorVar());
+    add("Symbol By Data", view->symbolByData());
+    add("Symbol Variable", view->symbolVar());
+    add("Symbol Size", view->symbolSize());
+    addAxes(view->axisDetails());
+  }
+
+private:
+  template<class T>
+  void add(const QString& label, const PropertyPtr<T>& property)
+  {
+    if (property)
+      m_layout.addRow(label, PropertyEditors::makeEditor(property, &m_parent));
+  }
+
+  template<class E>
+  void addEnum(const QString& label, const PropertyPtr<E>& property, const QStringList& names)
+  {
+    if (property)
+      m_layout.addRow(label, PropertyEditors::makeEnumEditor(property, names, &m_parent));
+  }
+
+  void addMouseMode(DataViewInterface& view)
+  {
+    addEnum("Mouse Mode", view.mouseMode(), { "Select", "Pan", "Zoom", "Rotate" });
+  }
+
+  void addAxes(const AxisDetailsList& axes)
+  {
+    const QStringList names = { "X", "Y", "Z" };
+    for (std::size_t i = 0; i < axes.size() && i < static_cast<std::size_t>(names.size()); ++i)
+    {
+      const QString axis = names[static_cast<int>(i)] + " Axis ";
+      add(axis + "Minimum", axes[i]->min());
+      add(axis + "Maximum", axes[i]->max());
+      add(axis + "Custom Grid Spacing", axes[i]->useCustomGridSpacing());
+      add(axis + "Grid Spacing", axes[i]->gridSpacing());
+    }
+  }
+
+  QFormLayout& m_layout;
+  QWidget& m_parent;
+};
+
+} // namespace
+
+PropertyPanel::PropertyPanel(QWidget* parent)
+  : QWidget(parent)
+{
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addStretch();
+  clear();
+}
+
+void PropertyPanel::showView(const boost::shared_ptr<DataViewInterface>& view)
+{
+  clear();
+  if (!view)
+    return;
+  EditorCollector collector(*m_layout, *m_form);
+  view->accept(collector);
+  if (m_layout->rowCount() == 0)
+    m_layout->addRow(new QLabel(QStringLiteral("This view has no settings."), m_form));
+}
+
+void PropertyPanel::clear()
+{
+  delete m_form;
+  m_form = new QWidget(this);
+  m_layout = new QFormLayout(m_form);
+  static_cast<QVBoxLayout*>(layout())->insertWidget(0, m_form);
+}
+
+int PropertyPanel::rowCount() const
+{
+  return m_layout->rowCount();
+}

@@ -1,0 +1,131 @@
+#include "apps/explorer/RangeFilterDialog.h"
+
+#include "host/project/Project.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <cmath>
+
+namespace
+{
+
+QString number(double value)
+{
+  return QString::number(value, 'g', 15);
+}
+
+bool readNumber(const QLineEdit& edit, double& value)
+{
+  bool ok = false;
+  value = edit.text().trimmed().toDouble(&ok);
+  return ok && !std::isnan(value);
+}
+
+} // namespace
+
+RangeFilterDialog::RangeFilterDialog(QWidget* parent)
+  : QDialog(parent)
+{
+  setWindowTitle(QStringLiteral("Add Range Filter"));
+  build({});
+  showRangeOfChosenVariable();
+}
+
+RangeFilterDialog::RangeFilterDialog(const VariablePtr& variable,
+  double low,
+  double high,
+  QWidget* parent)
+  : QDialog(parent)
+{
+  setWindowTitle(QStringLiteral("Edit Range Filter"));
+  build(variable);
+  setBounds(number(low), number(high));
+}
+
+void RangeFilterDialog::build(const VariablePtr& fixed)
+{
+  auto* form = new QFormLayout(this);
+  m_variable = new QComboBox(this);
+  for (const auto& handle : Project::project().variables())
+  {
+    const auto variable = handle.lock();
+    if (variable && variable->isNumeric() && (fixed.isNull() || handle == fixed))
+      m_variable->addItem(
+        QString::fromStdString(variable->name()), QVariant::fromValue<qulonglong>(variable->id()));
+  }
+  m_variable->setEnabled(fixed.isNull());
+  m_low = new QLineEdit(this);
+  m_high = new QLineEdit(this);
+  m_hint = new QLabel(this);
+  form->addRow(QStringLiteral("Variable"), m_variable);
+  form->addRow(QStringLiteral("Lowest value"), m_low);
+  form->addRow(QStringLiteral("Highest value"), m_high);
+  form->addRow(m_hint);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  form->addRow(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, &RangeFilterDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &RangeFilterDialog::reject);
+  connect(m_variable,
+    QOverload<int>::of(&QComboBox::currentIndexChanged),
+    this,
+    &RangeFilterDialog::showRangeOfChosenVariable);
+}
+
+void RangeFilterDialog::showRangeOfChosenVariable()
+{
+  const auto variable = this->variable().lock();
+  if (!variable)
+  {
+    m_hint->setText(QStringLiteral("The project has no numeric variable."));
+    return;
+  }
+  const auto range = variable->range();
+  m_hint->setText(QStringLiteral("Its values lie between %1 and %2.")
+                    .arg(number(range.first), number(range.second)));
+  if (m_variable->isEnabled())
+    setBounds(number(range.first), number(range.second));
+}
+
+VariablePtr RangeFilterDialog::variable() const
+{
+  return Project::project().variableById(m_variable->currentData().toULongLong());
+}
+
+double RangeFilterDialog::low() const
+{
+  return m_low->text().trimmed().toDouble();
+}
+
+double RangeFilterDialog::high() const
+{
+  return m_high->text().trimmed().toDouble();
+}
+
+void RangeFilterDialog::setBounds(const QString& low, const QString& high)
+{
+  m_low->setText(low);
+  m_high->setText(high);
+}
+
+void RangeFilterDialog::accept()
+{
+  double low = 0.0;
+  double high = 0.0;
+  QString problem;
+  if (variable().isNull())
+    problem = QStringLiteral("Choose a numeric variable.");
+  else if (!readNumber(*m_low, low) || !readNumber(*m_high, high))
+    problem = QStringLiteral("Both bounds must be numbers.");
+  else if (low > high)
+    problem = QStringLiteral("The lowest value must not be above the highest.");
+  if (!problem.isEmpty())
+  {
+    QMessageBox::warning(this, windowTitle(), problem);
+    return;
+  }
+  QDialog::accept();
+}

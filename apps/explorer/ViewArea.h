@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QTabWidget>
+#include <boost/shared_ptr.hpp>
+#include <map>
+
+class DataViewInterface;
+
+/// The tabs of the open views. The container widgets belong to the view manager: a tab that
+/// goes away hands its widget back unparented instead of deleting it.
+class ViewArea : public QTabWidget
+{
+  Q_OBJECT
+
+public:
+  explicit ViewArea(QWidget* parent = nullptr);
+  ~ViewArea() override;
+
+  void addView(QWidget* container, const boost::shared_ptr<DataViewInterface>& view);
+  void removeView(const boost::shared_ptr<DataViewInterface>& view);
+  /// Unparents every container, for when the manager is about to delete them.
+  void releaseAll();
+
+  boost::shared_ptr<DataViewInterface> currentView() const;
+  boost::shared_ptr<DataViewInterface> viewAt(int index) const;
+  /// The container of a view shown in a tab, or null.
+  QWidget* containerOf(const boost::shared_ptr<DataViewInterface>& view) const;
+
+Q_SIGNALS:
+  void currentViewChanged();
+
+private:
+  /// The view's title, numbered when another tab already has it.
+  QString tabTitle(const DataViewInterface& view) const;
+
+  std::map<QWidget*, boost::shared_ptr<DataViewInterface>> m_views;
+};
