@@ -3,6 +3,7 @@
 #include "apps/explorer/CommandLine.h"
 #include "apps/explorer/ExplorerWindow.h"
 #include "apps/explorer/ViewArea.h"
+#include "host/core/UndoStack.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,6 +45,8 @@ bool ExplorerStartup::apply(ExplorerWindow& window, const ExplorerOptions& optio
     window.addView(QStringLiteral("table"));
   if (options.hasSelection)
     window.select(options.selection);
+  // What the command line set up is where the user starts, not a step to undo.
+  UndoStack::clear();
   return true;
 }
 

@@ -135,20 +135,12 @@ bool ExplorerWindow::loadViews(const QString& path)
 
 bool ExplorerWindow::restoreViews(const QDomElement& views)
 {
-  QStringList skipped;
-  try
-  {
-    skipped = ViewsDocument(manager()).restore(views);
-  }
-  catch (...)
-  {
-    report(QStringLiteral("The views were not all restored"),
-      FailureText::reason(std::current_exception()));
-    return false;
-  }
-  for (const QString& note : skipped)
-    report(QStringLiteral("A view was not restored"), note);
-  return skipped.isEmpty();
+  const ViewsDocument::Problems problems = ViewsDocument(manager()).restore(views);
+  for (const QString& skipped : problems.skipped)
+    report(QStringLiteral("A view was not restored"), skipped);
+  if (!problems.failure.isEmpty())
+    report(QStringLiteral("The views were not all restored"), problems.failure);
+  return problems.skipped.isEmpty() && problems.failure.isEmpty();
 }
 
 boost::shared_ptr<DataViewInterface> ExplorerWindow::addView(const QString& kind)
@@ -229,20 +221,24 @@ QWidget* ExplorerWindow::containerOf(const boost::shared_ptr<DataViewInterface>&
 void ExplorerWindow::buildDocks()
 {
   m_selectedCasesHost = new QWidget(this);
-  addDock(QStringLiteral("Selected Cases"), m_selectedCasesHost, Qt::BottomDockWidgetArea);
+  QDockWidget* selectedCases =
+    addDock(QStringLiteral("Selected Cases"), m_selectedCasesHost, Qt::BottomDockWidgetArea);
 
   m_filterPanel = new FilterPanel(this);
-  addDock(QStringLiteral("Filters"), m_filterPanel, Qt::LeftDockWidgetArea);
+  QDockWidget* filters = addDock(QStringLiteral("Filters"), m_filterPanel, Qt::LeftDockWidgetArea);
 
   m_propertyPanel = new PropertyPanel(this);
   auto* scroll = new QScrollArea(this);
   scroll->setWidget(m_propertyPanel);
   scroll->setWidgetResizable(true);
-  addDock(QStringLiteral("Properties"), scroll, Qt::RightDockWidgetArea);
+  QDockWidget* properties = addDock(QStringLiteral("Properties"), scroll, Qt::RightDockWidgetArea);
 
   addDock(QStringLiteral("Undo History"),
     new QUndoView(&UndoStack::qUndoStack(), this),
     Qt::RightDockWidgetArea);
+  // The views get most of the room.
+  resizeDocks({ filters, properties }, { 290, 240 }, Qt::Horizontal);
+  resizeDocks({ selectedCases }, { 220 }, Qt::Vertical);
 }
 
 QDockWidget* ExplorerWindow::addDock(const QString& title,

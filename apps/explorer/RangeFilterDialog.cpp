@@ -53,7 +53,8 @@ void RangeFilterDialog::build(const VariablePtr& fixed)
   for (const auto& handle : Project::project().variables())
   {
     const auto variable = handle.lock();
-    if (variable && variable->isNumeric() && (fixed.isNull() || handle == fixed))
+    if (variable && variable->isNumeric() && !variable->isCaseId() &&
+        (fixed.isNull() || handle == fixed))
       m_variable->addItem(
         QString::fromStdString(variable->name()), QVariant::fromValue<qulonglong>(variable->id()));
   }
@@ -111,17 +112,22 @@ void RangeFilterDialog::setBounds(const QString& low, const QString& high)
   m_high->setText(high);
 }
 
-void RangeFilterDialog::accept()
+QString RangeFilterDialog::problem() const
 {
   double low = 0.0;
   double high = 0.0;
-  QString problem;
   if (variable().isNull())
-    problem = QStringLiteral("Choose a numeric variable.");
-  else if (!readNumber(*m_low, low) || !readNumber(*m_high, high))
-    problem = QStringLiteral("Both bounds must be numbers.");
-  else if (low > high)
-    problem = QStringLiteral("The lowest value must not be above the highest.");
+    return QStringLiteral("Choose a numeric variable.");
+  if (!readNumber(*m_low, low) || !readNumber(*m_high, high))
+    return QStringLiteral("Both bounds must be numbers.");
+  if (low > high)
+    return QStringLiteral("The lowest value must not be above the highest.");
+  return {};
+}
+
+void RangeFilterDialog::accept()
+{
+  const QString problem = this->problem();
   if (!problem.isEmpty())
   {
     QMessageBox::warning(this, windowTitle(), problem);

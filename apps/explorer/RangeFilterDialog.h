@@ -26,6 +26,8 @@ public:
 
   /// Sets the bounds' texts, as a user would type them.
   void setBounds(const QString& low, const QString& high);
+  /// What keeps the input from making a filter; empty when it can.
+  QString problem() const;
   void accept() override;
 
 private:

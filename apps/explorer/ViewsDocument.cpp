@@ -34,9 +34,12 @@ bool readingFails(const SerializerInterface& serializer,
   const QDomElement& leaf)
 {
   QDomDocument scratch;
-  QDomNode parent = scratch;
+  QDomNode parent;
   for (const QDomElement& level : chain)
-    parent = parent.appendChild(scratch.importNode(level, false));
+  {
+    const QDomNode copy = scratch.importNode(level, false);
+    parent = parent.isNull() ? scratch.appendChild(copy) : parent.appendChild(copy);
+  }
   if (!leaf.isNull())
     parent.appendChild(scratch.importNode(leaf, true));
   QDomElement root = scratch.documentElement();
@@ -135,9 +138,9 @@ void ViewsDocument::write(const QString& path) const
       QStringLiteral("Cannot write \"%1\": %2.").arg(path, file.errorString()).toStdString());
 }
 
-QStringList ViewsDocument::restore(const QDomElement& views) const
+ViewsDocument::Problems ViewsDocument::restore(const QDomElement& views) const
 {
-  QStringList notes;
+  Problems problems;
   const int total = childElementCount(views);
   int position = 0;
   for (QDomElement child = views.firstChildElement(); !child.isNull();
@@ -157,14 +160,15 @@ QStringList ViewsDocument::restore(const QDomElement& views) const
       const auto view = viewReading(child, viewsBefore);
       if (!view)
       {
-        notes << where + " was skipped: " + reason;
+        problems.skipped << where + " was skipped: " + reason;
         continue;
       }
-      const QString place = placeOf(failingBranch(view->serializer(), child));
-      throw ViewsDocumentError((where + place + ": " + reason + ".").toStdString());
+      problems.failure =
+        where + placeOf(failingBranch(view->serializer(), child)) + ": " + reason + ".";
+      break;
     }
   }
-  return notes;
+  return problems;
 }
 
 QDomElement ViewsDocument::readViewsElement(const QString& path, QDomDocument& document)

@@ -30,10 +30,19 @@ public:
   /// Throws ViewsDocumentError when the file cannot be written.
   void write(const QString& path) const;
 
-  /// Creates the views of a "Views" element in document order. A kind of view this build lacks
-  /// is skipped and named in the returned notes. The first view whose settings cannot be read
-  /// stops the restore with ViewsDocumentError; it and the views before it stay open.
-  QStringList restore(const QDomElement& views) const;
+  /// What restoring found wrong, in words for the user.
+  struct Problems
+  {
+    /// Views of kinds this build lacks, which were skipped.
+    QStringList skipped;
+    /// The view whose settings could not be read, which ended the restore; empty if none.
+    QString failure;
+  };
+
+  /// Creates the views of a "Views" element in document order. A view of a kind this build
+  /// lacks is skipped. The first view whose settings cannot be read ends the restore; it and
+  /// the views before it stay open.
+  Problems restore(const QDomElement& views) const;
 
   /// The "Views" element of a views or project document file. Throws ViewsDocumentError.
   static QDomElement readViewsElement(const QString& path, QDomDocument& document);

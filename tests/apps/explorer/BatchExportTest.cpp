@@ -1,0 +1,150 @@
+#include "tests/apps/explorer/ExplorerTestFiles.h"
+
+#include "apps/explorer/ExplorerWindow.h"
+#include "host/pipeline/DataPipelineManager.h"
+#include "host/pipeline/RangeFilter.h"
+#include "host/project/Project.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <boost/make_shared.hpp>
+#include <gtest/gtest.h>
+
+using explorertest::writeFile;
+
+namespace
+{
+
+struct ProcessResult
+{
+  int exitCode = -1;
+  bool crashed = true;
+  QString out;
+  QString err;
+};
+
+ProcessResult runExplorer(const QStringList& arguments)
+{
+  QProcess process;
+  process.start(QStringLiteral(EXPLORER_PATH), arguments);
+  ProcessResult run;
+  if (!process.waitForFinished(120000))
+    return run;
+  run.exitCode = process.exitCode();
+  run.crashed = process.exitStatus() != QProcess::NormalExit;
+  run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+  run.err = QString::fromLocal8Bit(process.readAllStandardError());
+  return run;
+}
+
+QStringList lines(const QString& path)
+{
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    return {};
+  return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+QStringList filesIn(const QString& folder)
+{
+  return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+class BatchExport : public ::testing::Test
+{
+protected:
+  QString out(const char* name) const { return QDir(dir.path()).filePath(name); }
+
+  QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(BatchExport, CsvProjectExportsItsViewsAndTables)
+{
+  const QString csv = explorertest::writeBeamsCsv(dir.path());
+  const ProcessResult run = runExplorer({ "--project",
+    csv,
+    "--add",
+    "table",
+    "--select",
+    "12,14",
+    "--export",
+    out("export"),
+    "--size",
+    "800x600" });
+  ASSERT_FALSE(run.crashed);
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.out.contains("Exported the views to")) << run.out.toStdString();
+  EXPECT_EQ(
+    filesIn(out("export")), (QStringList{ "selected-cases.csv", "table.csv", "views.xml" }));
+
+  const QStringList table = lines(out("export/table.csv"));
+  ASSERT_EQ(table.size(), 7);
+  EXPECT_EQ(table[0], "Case ID,Length,Width,Material,Stress,Mass");
+  EXPECT_EQ(table[4], "14,1,15,\"Titanium, grade 5\",60,1.4");
+  EXPECT_EQ(table[5], "15,3,40,Steel,NaN,7.75");
+  EXPECT_EQ(table[6], "16,2.2,22,Aluminium,95,NULL");
+  const QStringList selected = lines(out("export/selected-cases.csv"));
+  ASSERT_EQ(selected.size(), 3);
+  EXPECT_TRUE(selected[1].startsWith("12,") && selected[2].startsWith("14,"));
+
+  const ProcessResult sample = runExplorer({ "--sample", "--export", out("sample") });
+  EXPECT_EQ(sample.exitCode, 0) << sample.err.toStdString();
+  EXPECT_EQ(lines(out("sample/table.csv")).size(), 301) << "the sample's 300 cases";
+}
+
+TEST_F(BatchExport, SavedProjectExportsTheFilteredRowsInTheSavedColumnOrder)
+{
+  {
+    ExplorerWindow window(ExplorerWindow::Mode::Batch);
+    ASSERT_TRUE(window.openFile(explorertest::writeBeamsCsv(dir.path())));
+    window.pipeline().addFilter(
+      boost::make_shared<RangeFilter>(Project::project().variable("Stress"), 70.0, 150.0));
+    ASSERT_TRUE(window.loadViews(writeFile(dir.path(),
+      "views.xml",
+      "<Views><TableView><UseFilters>1</UseFilters>"
+      "<ColumnOrder>Stress,Case ID,Length,Width,Material,Mass</ColumnOrder></TableView></Views>")));
+    ASSERT_TRUE(window.saveProject(out("beams.xml")));
+  }
+  const ProcessResult run =
+    runExplorer({ "--project", out("beams.xml"), "--export", out("export") });
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(lines(out("export/table.csv")),
+    (QStringList{ "Stress,Case ID,Length,Width,Material,Mass",
+      "120.5,11,1.5,20,Steel,3.2",
+      "80.25,12,2,25,Aluminium,2.1",
+      "95,16,2.2,22,Aluminium,NULL" }));
+}
+
+TEST_F(BatchExport, ProblemsGoToStandardErrorWithAFailingExitCode)
+{
+  const QString csv = explorertest::writeBeamsCsv(dir.path());
+  const QString corrupted = writeFile(dir.path(),
+    "corrupted.xml",
+    "<Views><TableView/><TableView><ColumnOrder>Case ID</ColumnOrder>"
+    "<UseFilters>yes please</UseFilters></TableView></Views>");
+  const ProcessResult broken = runExplorer(
+    { "--project", csv, "--views", corrupted, "--add", "scatter3d", "--export", out("broken") });
+  ASSERT_FALSE(broken.crashed);
+  EXPECT_EQ(broken.exitCode, 1);
+  EXPECT_TRUE(broken.err.contains("View 2 of 2 (\"TableView\"), setting UseFilters = \"yes "
+                                  "please\": the text there is not a value"))
+    << broken.err.toStdString();
+  EXPECT_TRUE(broken.err.contains(
+    "Cannot add a scatter3d view: The 3D scatter plot view is not available in this build."));
+  EXPECT_EQ(filesIn(out("broken")),
+    (QStringList{ "selected-cases.csv", "table-2.csv", "table.csv", "views.xml" }))
+    << "what did load is still exported";
+
+  const ProcessResult missing =
+    runExplorer({ "--project", out("missing.csv"), "--export", out("none") });
+  ASSERT_FALSE(missing.crashed);
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_TRUE(missing.err.contains("Cannot open the project:")) << missing.err.toStdString();
+  EXPECT_FALSE(QDir(out("none")).exists());
+
+  const ProcessResult mistaken = runExplorer({ "--select", "x" });
+  EXPECT_EQ(mistaken.exitCode, 2);
+  EXPECT_TRUE(mistaken.err.contains("--select: \"x\" is not a case id"));
+}

@@ -1,0 +1,194 @@
+#include "tests/apps/explorer/ExplorerTestFiles.h"
+
+#include "analyzer/dataviews/DataViewManager.h"
+#include "analyzer/dataviews/TableViewInterface.h"
+#include "apps/explorer/ExplorerWindow.h"
+#include "apps/explorer/FilterPanel.h"
+#include "apps/explorer/PropertyPanel.h"
+#include "apps/explorer/ViewArea.h"
+#include "apps/explorer/ViewKinds.h"
+#include "host/core/UndoStack.h"
+#include "host/pipeline/DataPipelineManager.h"
+#include "host/pipeline/FilterSpecs.h"
+#include "host/pipeline/RangeFilter.h"
+#include "host/project/Project.h"
+#include "host/viewsupport/SelectionModel.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QUndoStack>
+#include <boost/make_shared.hpp>
+#include <gtest/gtest.h>
+
+using explorertest::writeFile;
+
+namespace
+{
+
+class ExplorerWindowTest : public ::testing::Test
+{
+protected:
+  void SetUp() override { ASSERT_TRUE(window.openFile(explorertest::writeBeamsCsv(dir.path()))); }
+
+  QStringList kinds() const
+  {
+    QStringList names;
+    for (const auto& view : window.manager()->dataViews())
+      names << ViewKinds::nameOf(*view);
+    return names;
+  }
+
+  boost::shared_ptr<TableViewInterface> table(std::size_t index) const
+  {
+    return boost::dynamic_pointer_cast<TableViewInterface>(window.manager()->dataViews().at(index));
+  }
+
+  QHeaderView& header(std::size_t index) const
+  {
+    auto* container = window.containerOf(window.manager()->dataViews().at(index));
+    return *container->findChild<QTableView*>()->horizontalHeader();
+  }
+
+  QStringList columnOrder(std::size_t index) const
+  {
+    const QHeaderView& shown = header(index);
+    QStringList names;
+    for (int visual = 0; visual < shown.count(); ++visual)
+      names << shown.model()->headerData(shown.logicalIndex(visual), Qt::Horizontal).toString();
+    return names;
+  }
+
+  QTemporaryDir dir;
+  ExplorerWindow window{ ExplorerWindow::Mode::Batch };
+};
+
+} // namespace
+
+TEST_F(ExplorerWindowTest, SavedProjectReopensWithTheSameViewsSettingsAndFilters)
+{
+  ASSERT_TRUE(window.addView("table"));
+  ASSERT_TRUE(window.addView("table"));
+  header(1).moveSection(1, 4);
+  table(2)->useFilters()->setValue(true);
+  window.pipeline().addFilter(
+    boost::make_shared<RangeFilter>(Project::project().variable("Stress"), 70.0, 150.0));
+  const QStringList movedOrder = columnOrder(1);
+  const auto filters = filterSpecs(window.pipeline());
+  const QString path = QDir(dir.path()).filePath("beams.xml");
+  ASSERT_TRUE(window.saveProject(path));
+  EXPECT_EQ(window.documentPath(), path);
+
+  ASSERT_TRUE(window.openFile(path));
+  EXPECT_EQ(kinds(), (QStringList{ "selected-cases", "table", "table" }));
+  EXPECT_EQ(window.viewArea().count(), 2) << "the selected cases stay in their panel";
+  EXPECT_EQ(columnOrder(1), movedOrder);
+  EXPECT_NE(columnOrder(2), movedOrder);
+  EXPECT_FALSE(table(1)->useFilters()->value());
+  EXPECT_TRUE(table(2)->useFilters()->value());
+  EXPECT_EQ(filterSpecs(window.pipeline()), filters);
+  EXPECT_EQ(UndoStack::qUndoStack().count(), 0) << "opening is not an undo step";
+  EXPECT_TRUE(window.problems().isEmpty()) << window.problems().join('\n').toStdString();
+}
+
+TEST_F(ExplorerWindowTest, BrokenViewsDocumentsAreReportedAndEarlierViewsStay)
+{
+  const QDir folder(dir.path());
+  const QString corrupted = writeFile(folder,
+    "corrupted.xml",
+    "<Views><TableView><UseFilters>1</UseFilters></TableView>"
+    "<Scatter3DView/><Unknown/>"
+    "<TableView><UseFilters>maybe</UseFilters><ColumnOrder>Case ID</ColumnOrder></TableView>"
+    "<TableView/></Views>");
+  EXPECT_FALSE(window.loadViews(corrupted));
+  ASSERT_EQ(window.problems().size(), 2);
+  EXPECT_TRUE(window.problems()[0].contains("View 2 of 5 (\"Scatter3DView\") was skipped"))
+    << window.problems()[0].toStdString();
+  EXPECT_TRUE(window.problems()[0].contains("not available in this build"));
+  EXPECT_TRUE(window.problems()[1].contains(
+    "View 4 of 5 (\"TableView\"), setting UseFilters = \"maybe\": the text there is not a value"))
+    << window.problems()[1].toStdString();
+  EXPECT_EQ(kinds(), (QStringList{ "selected-cases", "table", "table" }))
+    << "the view before the failure and the failing one stay; the one after is not made";
+  EXPECT_TRUE(table(1)->useFilters()->value());
+
+  EXPECT_FALSE(window.loadViews(writeFile(folder, "cut.xml", "<Views><TableView>")));
+  EXPECT_TRUE(window.problems().last().contains("cut.xml, line 1, column "))
+    << window.problems().last().toStdString();
+  EXPECT_FALSE(window.loadViews(writeFile(folder, "other.xml", "<Project/>")));
+  EXPECT_TRUE(window.problems().last().contains("other.xml holds no views"));
+  EXPECT_FALSE(window.loadViews(folder.filePath("missing.xml")));
+  EXPECT_TRUE(window.problems().last().contains("there is no such file"));
+  EXPECT_EQ(kinds().size(), 3);
+}
+
+TEST_F(ExplorerWindowTest, ProjectsThatCannotBeOpenedLeaveTheOpenOneInPlace)
+{
+  ASSERT_TRUE(window.addView("table"));
+  const QDir folder(dir.path());
+  EXPECT_FALSE(window.openFile(writeFile(folder, "ragged.csv", "a,b\n1,2\n3\n")));
+  EXPECT_TRUE(window.problems().last().contains("line 3"))
+    << window.problems().last().toStdString();
+  EXPECT_FALSE(window.openFile(writeFile(folder, "bad.xml", "<Project><Variables>")));
+  EXPECT_EQ(Project::project().recordCount(), 6);
+  EXPECT_EQ(window.viewArea().count(), 1);
+  EXPECT_FALSE(window.addView("line"));
+  EXPECT_TRUE(window.problems().last().startsWith("Cannot add a line view: "));
+}
+
+TEST_F(ExplorerWindowTest, ViewsComeAndGoWithUndoAndThePanelsFollow)
+{
+  QUndoStack& stack = UndoStack::qUndoStack();
+  const auto first = window.addView("table");
+  const auto second = window.addView("table");
+  EXPECT_EQ(window.viewArea().tabText(1), "Table View 2");
+  QWidget* secondContainer = window.containerOf(second);
+  EXPECT_EQ(window.viewArea().currentView(), second);
+  EXPECT_EQ(window.propertyPanel().rowCount(), 1) << "Use Filters";
+
+  window.propertyPanel().findChild<QCheckBox*>()->click();
+  EXPECT_TRUE(table(2)->useFilters()->value());
+  EXPECT_EQ(stack.undoText(), "Change Use Filters");
+
+  window.removeCurrentView();
+  EXPECT_EQ(window.viewArea().count(), 1);
+  EXPECT_EQ(window.viewArea().currentView(), first);
+  stack.undo();
+  EXPECT_EQ(window.viewArea().count(), 2);
+  EXPECT_EQ(window.containerOf(second), secondContainer) << "the same widget comes back";
+  stack.undo();
+  EXPECT_FALSE(table(2)->useFilters()->value());
+
+  window.select({ 12, 14, 99 });
+  EXPECT_EQ(window.selection().getSelections(), (std::set<uint64_t>{ 12, 14 }));
+  EXPECT_TRUE(window.problems().last().contains("no cases with the ids 99"));
+}
+
+TEST_F(ExplorerWindowTest, FilterPanelEnablesAndRemovesFiltersAsUndoSteps)
+{
+  QUndoStack& stack = UndoStack::qUndoStack();
+  window.pipeline().addFilter(
+    boost::make_shared<RangeFilter>(Project::project().variable("Stress"), 70.0, 150.0));
+  FilterPanel& panel = window.filterPanel();
+  panel.refresh();
+  QTreeWidget& list = panel.list();
+  ASSERT_EQ(list.topLevelItemCount(), 1);
+  EXPECT_EQ(list.topLevelItem(0)->text(0), "Stress");
+  EXPECT_EQ(list.topLevelItem(0)->text(2), "70 to 150");
+
+  list.topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+  EXPECT_FALSE(window.pipeline().allFilters().front()->isEnabled());
+  EXPECT_TRUE(window.pipeline().filters().empty());
+  stack.undo();
+  EXPECT_TRUE(window.pipeline().allFilters().front()->isEnabled());
+
+  panel.refresh();
+  list.setCurrentItem(list.topLevelItem(0));
+  panel.removeCurrentFilter();
+  EXPECT_TRUE(window.pipeline().allFilters().empty());
+  stack.undo();
+  panel.refresh();
+  EXPECT_EQ(list.topLevelItemCount(), 1);
+}
