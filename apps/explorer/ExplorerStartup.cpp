@@ -2,7 +2,6 @@
 
 #include "apps/explorer/CommandLine.h"
 #include "apps/explorer/ExplorerWindow.h"
-#include "apps/explorer/ViewArea.h"
 #include "host/core/UndoStack.h"
 
 #include <QApplication>
@@ -41,8 +40,8 @@ bool ExplorerStartup::apply(ExplorerWindow& window, const ExplorerOptions& optio
     window.loadViews(options.viewsFile);
   for (const QString& kind : options.addKinds)
     window.addView(kind);
-  if (window.viewArea().count() == 0 && options.addKinds.isEmpty() && options.viewsFile.isEmpty())
-    window.addView(QStringLiteral("table"));
+  if (options.addKinds.isEmpty() && options.viewsFile.isEmpty())
+    window.addTableWhenNoViews();
   if (options.hasSelection)
     window.select(options.selection);
   // What the command line set up is where the user starts, not a step to undo.

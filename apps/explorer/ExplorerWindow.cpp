@@ -60,13 +60,13 @@ ExplorerWindow::ExplorerWindow(Mode mode, QWidget* parent)
   , m_viewArea(new ViewArea(this))
   , m_status(new QLabel(this))
 {
+  resize(1280, 800);
   setCentralWidget(m_viewArea);
   statusBar()->addWidget(m_status);
   buildDocks();
   buildMenus();
   connect(m_viewArea, &ViewArea::currentViewChanged, this, &ExplorerWindow::onCurrentViewChanged);
   startSession({ ProjectContents(), {}, {}, {}, {}, QStringLiteral("Empty project") });
-  resize(1280, 800);
 }
 
 ExplorerWindow::~ExplorerWindow()
@@ -157,6 +157,15 @@ boost::shared_ptr<DataViewInterface> ExplorerWindow::addView(const QString& kind
   }
 }
 
+void ExplorerWindow::addTableWhenNoViews()
+{
+  if (m_viewArea->count() == 0)
+  {
+    addView(QStringLiteral("table"));
+    UndoStack::clear();
+  }
+}
+
 void ExplorerWindow::removeCurrentView()
 {
   if (const auto view = m_viewArea->currentView())
@@ -237,7 +246,7 @@ void ExplorerWindow::buildDocks()
     new QUndoView(&UndoStack::qUndoStack(), this),
     Qt::RightDockWidgetArea);
   // The views get most of the room.
-  resizeDocks({ filters, properties }, { 290, 240 }, Qt::Horizontal);
+  resizeDocks({ filters, properties }, { 260, 240 }, Qt::Horizontal);
   resizeDocks({ selectedCases }, { 220 }, Qt::Vertical);
 }
 
@@ -267,7 +276,13 @@ void ExplorerWindow::buildFileMenu()
     this,
     &ExplorerWindow::openProjectInteractively,
     QKeySequence::Open);
-  file->addAction(QStringLiteral("Open Sample Project"), this, &ExplorerWindow::openSample);
+  file->addAction(QStringLiteral("Open Sample Project"),
+    this,
+    [this]
+    {
+      if (openSample())
+        addTableWhenNoViews();
+    });
   file->addSeparator();
   file->addAction(
     QStringLiteral("&Save Project"), this, &ExplorerWindow::saveInteractively, QKeySequence::Save);
@@ -441,15 +456,18 @@ void ExplorerWindow::openCsvInteractively()
     return;
   }
   if (dialog->exec() == QDialog::Accepted)
-    openProject([&] { return ProjectFiles::csv(path, dialog->options()); });
+  {
+    if (openProject([&] { return ProjectFiles::csv(path, dialog->options()); }))
+      addTableWhenNoViews();
+  }
 }
 
 void ExplorerWindow::openProjectInteractively()
 {
   const QString path =
     QFileDialog::getOpenFileName(this, QStringLiteral("Open Project"), {}, projectFilter);
-  if (!path.isEmpty())
-    openFile(path);
+  if (!path.isEmpty() && openFile(path))
+    addTableWhenNoViews();
 }
 
 void ExplorerWindow::saveInteractively()

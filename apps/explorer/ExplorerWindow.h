@@ -54,6 +54,8 @@ public:
   bool restoreViews(const QDomElement& views);
   /// Adds a view of the kind (see ViewKinds); empty, after reporting, when it cannot.
   boost::shared_ptr<DataViewInterface> addView(const QString& kind);
+  /// Shows the data of a project opened without saved views.
+  void addTableWhenNoViews();
   void removeCurrentView();
   /// Selects the cases of the project among the ids; reports the others.
   void select(const std::set<uint64_t>& ids);

@@ -8,7 +8,7 @@
 #include "host/pipeline/RangeFilter.h"
 #include "host/pipeline/ValueFilter.h"
 
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTimer>
@@ -76,9 +76,12 @@ FilterPanel::FilterPanel(QWidget* parent)
   auto* addValues = new QPushButton(QStringLiteral("Add Values..."), this);
   m_edit = new QPushButton(QStringLiteral("Edit..."), this);
   m_remove = new QPushButton(QStringLiteral("Remove"), this);
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : { addRange, addValues, m_edit, m_remove })
-    buttons->addWidget(button);
+  // Two rows keep the panel narrow, leaving the room to the views.
+  auto* buttons = new QGridLayout;
+  buttons->addWidget(addRange, 0, 0);
+  buttons->addWidget(addValues, 0, 1);
+  buttons->addWidget(m_edit, 1, 0);
+  buttons->addWidget(m_remove, 1, 1);
   layout->addLayout(buttons);
 
   connect(addRange, &QPushButton::clicked, this, &FilterPanel::addRangeFilter);

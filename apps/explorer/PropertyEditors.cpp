@@ -31,8 +31,7 @@ template<class T>
 QWidget* makeNumberEditor(PropertyPtr<T> property, QWidget* parent)
 {
   auto* edit = new QLineEdit(parent);
-  auto show = [edit, property]
-  { edit->setText(QString::number(property->value(), 'g', std::numeric_limits<T>::digits10)); };
+  auto show = [edit, property] { edit->setText(exactText(property->value())); };
   follow(edit, property, show);
   QObject::connect(edit,
     &QLineEdit::editingFinished,
@@ -116,6 +115,19 @@ void showVariables(QListWidget& list, const std::vector<VariablePtr>& chosen)
   }
 }
 
+template<class T>
+QString shortestText(T value)
+{
+  for (int digits = std::numeric_limits<T>::digits10; digits < std::numeric_limits<T>::max_digits10;
+       ++digits)
+  {
+    const QString text = QString::number(value, 'g', digits);
+    if (static_cast<T>(text.toDouble()) == value)
+      return text;
+  }
+  return QString::number(value, 'g', std::numeric_limits<T>::max_digits10);
+}
+
 void paintSwatch(QPushButton* button, const QColor& color)
 {
   button->setText(color.name(QColor::HexArgb));
@@ -124,6 +136,16 @@ void paintSwatch(QPushButton* button, const QColor& color)
 }
 
 } // namespace
+
+QString exactText(double value)
+{
+  return shortestText(value);
+}
+
+QString exactText(float value)
+{
+  return shortestText(value);
+}
 
 bool applyEdit(QWidget* editor, const std::function<void()>& write)
 {

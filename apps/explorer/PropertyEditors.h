@@ -60,6 +60,11 @@ private:
   boost::signals2::scoped_connection m_connection;
 };
 
+/// The shortest text that reads back as exactly the value, so that showing a number and
+/// reading it back never changes it.
+QString exactText(double value);
+QString exactText(float value);
+
 /// Runs a write, reporting a rejected value to the user; returns whether it was accepted.
 bool applyEdit(QWidget* editor, const std::function<void()>& write);
 

@@ -135,7 +135,10 @@ void PropertyPanel::showView(const boost::shared_ptr<DataViewInterface>& view)
 {
   clear();
   if (!view)
+  {
+    m_layout->addRow(new QLabel(QStringLiteral("Open a view to see its settings."), m_form));
     return;
+  }
   EditorCollector collector(*m_layout, *m_form);
   view->accept(collector);
   if (m_layout->rowCount() == 0)

@@ -1,5 +1,6 @@
 #include "apps/explorer/RangeFilterDialog.h"
 
+#include "apps/explorer/PropertyEditors.h"
 #include "host/project/Project.h"
 
 #include <QComboBox>
@@ -12,11 +13,6 @@
 
 namespace
 {
-
-QString number(double value)
-{
-  return QString::number(value, 'g', 15);
-}
 
 bool readNumber(const QLineEdit& edit, double& value)
 {
@@ -43,7 +39,7 @@ RangeFilterDialog::RangeFilterDialog(const VariablePtr& variable,
 {
   setWindowTitle(QStringLiteral("Edit Range Filter"));
   build(variable);
-  setBounds(number(low), number(high));
+  setBounds(PropertyEditors::exactText(low), PropertyEditors::exactText(high));
 }
 
 void RangeFilterDialog::build(const VariablePtr& fixed)
@@ -86,9 +82,9 @@ void RangeFilterDialog::showRangeOfChosenVariable()
   }
   const auto range = variable->range();
   m_hint->setText(QStringLiteral("Its values lie between %1 and %2.")
-                    .arg(number(range.first), number(range.second)));
+                    .arg(QString::number(range.first), QString::number(range.second)));
   if (m_variable->isEnabled())
-    setBounds(number(range.first), number(range.second));
+    setBounds(PropertyEditors::exactText(range.first), PropertyEditors::exactText(range.second));
 }
 
 VariablePtr RangeFilterDialog::variable() const

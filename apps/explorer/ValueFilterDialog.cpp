@@ -49,6 +49,7 @@ ValueFilterDialog::ValueFilterDialog(QWidget* parent)
 {
   setWindowTitle(QStringLiteral("Add Value Filter"));
   build({});
+  chooseFirstCountedVariable();
   showValuesOfChosenVariable();
 }
 
@@ -100,6 +101,22 @@ void ValueFilterDialog::build(const VariablePtr& fixed)
     QOverload<int>::of(&QComboBox::currentIndexChanged),
     this,
     &ValueFilterDialog::showValuesOfChosenVariable);
+}
+
+// Value filters suit texts and counts; real numbers rarely repeat.
+void ValueFilterDialog::chooseFirstCountedVariable()
+{
+  for (int index = 0; index < m_variable->count(); ++index)
+  {
+    const auto variable =
+      Project::project().variableById(m_variable->itemData(index).toULongLong()).lock();
+    if (variable && variable->valueType() != ValueType::Real)
+    {
+      const QSignalBlocker blocker(m_variable);
+      m_variable->setCurrentIndex(index);
+      return;
+    }
+  }
 }
 
 void ValueFilterDialog::showValuesOfChosenVariable()

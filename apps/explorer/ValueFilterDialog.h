@@ -37,6 +37,7 @@ public:
 private:
   void build(const VariablePtr& fixed);
   void showValues(const std::vector<MatcherValue>& values);
+  void chooseFirstCountedVariable();
   void showValuesOfChosenVariable();
   void checkAll(bool checked);
 

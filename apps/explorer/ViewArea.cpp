@@ -2,6 +2,8 @@
 
 #include "analyzer/dataviews/DataViewInterface.h"
 
+#include <QPainter>
+
 ViewArea::ViewArea(QWidget* parent)
   : QTabWidget(parent)
 {
@@ -71,4 +73,15 @@ QString ViewArea::tabTitle(const DataViewInterface& view) const
   for (const auto& entry : m_views)
     sameTitle += entry.second->title() == view.title();
   return sameTitle == 0 ? title : QStringLiteral("%1 %2").arg(title).arg(sameTitle + 1);
+}
+
+void ViewArea::paintEvent(QPaintEvent* event)
+{
+  QTabWidget::paintEvent(event);
+  if (count() != 0)
+    return;
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+  painter.drawText(
+    rect(), Qt::AlignCenter, QStringLiteral("No views are open. Add one from the View menu."));
 }

@@ -29,6 +29,10 @@ public:
 Q_SIGNALS:
   void currentViewChanged();
 
+protected:
+  /// Without views, says how to add one.
+  void paintEvent(QPaintEvent* event) override;
+
 private:
   /// The view's title, numbered when another tab already has it.
   QString tabTitle(const DataViewInterface& view) const;
