@@ -150,6 +150,9 @@ TEST_F(ExplorerDialogs, EditorsFollowAndSetTheirProperties)
   chosen->setValue({});
   EXPECT_EQ(list->item(1)->checkState(), Qt::Unchecked);
 
+  EXPECT_EQ(PropertyEditors::exactText(0.1 + 0.2), "0.30000000000000004")
+    << "shown as it is, so reading the text back changes nothing";
+  EXPECT_EQ(PropertyEditors::exactText(0.1f), "0.1");
   auto scale = boost::make_shared<vantor::Property<double>>(1.0);
   auto* edit = static_cast<QLineEdit*>(PropertyEditors::makeEditor(scale, &parent));
   edit->setText("1e-3");
