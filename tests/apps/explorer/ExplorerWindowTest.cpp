@@ -2,6 +2,8 @@
 
 #include "analyzer/dataviews/DataViewManager.h"
 #include "analyzer/dataviews/TableViewInterface.h"
+#include "apps/explorer/CommandLine.h"
+#include "apps/explorer/ExplorerStartup.h"
 #include "apps/explorer/ExplorerWindow.h"
 #include "apps/explorer/FilterPanel.h"
 #include "apps/explorer/PropertyPanel.h"
@@ -16,6 +18,8 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -191,4 +195,60 @@ TEST_F(ExplorerWindowTest, FilterPanelEnablesAndRemovesFiltersAsUndoSteps)
   stack.undo();
   panel.refresh();
   EXPECT_EQ(list.topLevelItemCount(), 1);
+}
+
+TEST_F(ExplorerWindowTest, ReopeningDropsTheOldViewsAndTheirUndoSteps)
+{
+  // Holding no view here: a view kept alive past its manager outlives its widget.
+  QPointer<QWidget> container = window.containerOf(window.addView("table"));
+  window.select({ 12 });
+  ASSERT_GT(UndoStack::qUndoStack().count(), 0);
+
+  ASSERT_TRUE(window.openFile(writeFile(dir.path(), "other.csv", "a,b\n1,2\n3,4\n")));
+  EXPECT_FALSE(container) << "the old manager deleted its container";
+  EXPECT_EQ(UndoStack::qUndoStack().count(), 0);
+  EXPECT_EQ(window.viewArea().count(), 0);
+  EXPECT_TRUE(window.selection().getSelections().empty());
+  EXPECT_EQ(kinds(), (QStringList{ "selected-cases" })) << "a new one in the same panel";
+  EXPECT_EQ(
+    window.propertyPanel().findChild<QLabel*>()->text(), "Open a view to see its settings.");
+
+  window.select({ 2 });
+  const auto* shown =
+    window.containerOf(window.manager()->dataViews().front())->findChild<QTableView*>();
+  ASSERT_NE(shown, nullptr);
+  EXPECT_EQ(shown->model()->rowCount(), 1);
+  EXPECT_FALSE(window.saveProject(QDir(dir.path()).filePath("no/such/folder/p.xml")));
+  EXPECT_TRUE(window.problems().last().startsWith("Cannot save the project: "));
+}
+
+TEST_F(ExplorerWindowTest, CommandLineOptionsSetUpTheWindow)
+{
+  const QString views = writeFile(
+    dir.path(), "views.xml", "<Views><TableView><UseFilters>1</UseFilters></TableView></Views>");
+  const QString csv = QDir(dir.path()).filePath("beams.csv");
+  ASSERT_TRUE(ExplorerStartup::apply(window,
+    CommandLine::parse({ "explorer",
+      "--project",
+      csv,
+      "--views",
+      views,
+      "--add",
+      "table",
+      "--select",
+      "13-14",
+      "--size",
+      "900x700" })));
+  EXPECT_EQ(kinds(), (QStringList{ "selected-cases", "table", "table" }))
+    << "no default table besides those asked for";
+  EXPECT_TRUE(table(1)->useFilters()->value());
+  EXPECT_EQ(window.selection().getSelections(), (std::set<uint64_t>{ 13, 14 }));
+  EXPECT_EQ(window.size(), QSize(900, 700));
+  EXPECT_EQ(UndoStack::qUndoStack().count(), 0);
+
+  ASSERT_TRUE(ExplorerStartup::apply(window, CommandLine::parse({ "explorer", "--project", csv })));
+  EXPECT_EQ(kinds(), (QStringList{ "selected-cases", "table" }))
+    << "a table when none was asked for";
+  EXPECT_FALSE(ExplorerStartup::apply(window,
+    CommandLine::parse({ "explorer", "--project", QDir(dir.path()).filePath("none.csv") })));
 }
