@@ -13,6 +13,7 @@
 #include "host/pipeline/DataPipelineManager.h"
 #include "host/pipeline/FilterSpecs.h"
 #include "host/pipeline/RangeFilter.h"
+#include "host/pipeline/ValueFilter.h"
 #include "host/project/Project.h"
 #include "host/viewsupport/SelectionModel.h"
 
@@ -251,4 +252,32 @@ TEST_F(ExplorerWindowTest, CommandLineOptionsSetUpTheWindow)
     << "a table when none was asked for";
   EXPECT_FALSE(ExplorerStartup::apply(window,
     CommandLine::parse({ "explorer", "--project", QDir(dir.path()).filePath("none.csv") })));
+}
+
+TEST_F(ExplorerWindowTest, FilterPanelDescribesValueFiltersAndFiltersOfErasedVariables)
+{
+  window.pipeline().addFilter(
+    boost::make_shared<ValueFilter>(Project::project().variable("Material"),
+      std::vector<ValueFilter::MatcherValue>{ { Variant("Steel"), true },
+        { Variant("Aluminium"), false },
+        { Variant("Titanium, grade 5"), true } }));
+  window.pipeline().addFilter(
+    boost::make_shared<RangeFilter>(Project::project().variable("Mass"), 1.5, 7.0));
+  FilterPanel& panel = window.filterPanel();
+  panel.refresh();
+  QTreeWidget& list = panel.list();
+  ASSERT_EQ(list.topLevelItemCount(), 2);
+  EXPECT_EQ(list.topLevelItem(0)->text(1), "Values");
+  EXPECT_EQ(list.topLevelItem(0)->text(2), "2 of 3: Steel, Titanium, grade 5");
+
+  {
+    Transaction transaction = Project::project().startTransaction();
+    transaction.allowErasure();
+    Project::project().variable("Mass").lock(transaction)->erase(transaction);
+  }
+  panel.refresh();
+  EXPECT_EQ(list.topLevelItem(1)->text(0), "(removed variable)");
+  list.setCurrentItem(list.topLevelItem(1));
+  panel.removeCurrentFilter();
+  EXPECT_EQ(window.pipeline().allFilters().size(), 1u);
 }
