@@ -15,7 +15,7 @@ const QSize defaultSize(1280, 800);
 
 int exportAndReport(ExplorerWindow& window, const QString& folder)
 {
-  // Lets the views lay themselves out and draw before they are read.
+  // Deferred updates of the panels and models settle before the views are read.
   QApplication::processEvents();
   const QStringList files = window.exportViews(folder);
   if (!files.isEmpty())
@@ -23,6 +23,7 @@ int exportAndReport(ExplorerWindow& window, const QString& folder)
     std::cout << "Exported the views to " << QDir(folder).absolutePath().toStdString() << ":\n";
     for (const QString& file : files)
       std::cout << "  " << QDir(folder).relativeFilePath(file).toStdString() << "\n";
+    std::cout.flush();
   }
   return window.problems().isEmpty() ? 0 : 1;
 }
@@ -53,9 +54,12 @@ int ExplorerStartup::run(const ExplorerOptions& options)
 {
   const bool batch = !options.exportDir.isEmpty();
   ExplorerWindow window(batch ? ExplorerWindow::Mode::Batch : ExplorerWindow::Mode::Interactive);
-  window.show();
   const bool opened = apply(window, options);
   if (!batch)
+  {
+    window.show();
     return QApplication::exec();
+  }
+  // The tabular views export from their models, which need no window on screen.
   return opened ? exportAndReport(window, options.exportDir) : 1;
 }

@@ -28,6 +28,10 @@ int main(int argc, char** argv)
     return 0;
   }
 
+  // A batch export shows no window, so it runs without a display too.
+  if (!options.exportDir.isEmpty() && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vantor Explorer"));
