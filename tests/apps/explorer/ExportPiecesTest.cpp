@@ -3,6 +3,7 @@
 #include "tests/analyzer/dataviews/TestViews.h"
 
 #include <QHeaderView>
+#include <QImage>
 #include <QPointer>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -76,4 +77,10 @@ TEST(ViewArea, TabsHandTheirContainersBackToTheManager)
   EXPECT_EQ(area.count(), 0);
   EXPECT_EQ(container->parent(), nullptr);
   EXPECT_EQ(area.currentView(), nullptr);
+}
+
+TEST(ExplorerResources, HoldTheLockIconOfLockedColumns)
+{
+  const QImage lock(QStringLiteral(":/images/lock_48.png"));
+  EXPECT_EQ(lock.size(), QSize(48, 48));
 }
