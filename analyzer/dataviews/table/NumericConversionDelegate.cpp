@@ -1,15 +1,25 @@
 #include "analyzer/dataviews/table/NumericConversionDelegate.h"
 
 #include <QMessageBox>
+#include <QMetaProperty>
 #include <boost/lexical_cast.hpp>
 
+// Writes the editor's value as the base class does, but reads it first, so that a refused
+// value unwinds only through the models and not through Qt's own delegate code.
 void NumericConversionDelegate::setModelData(QWidget* editor,
   QAbstractItemModel* model,
   const QModelIndex& index) const
 {
-  try
+  const QMetaProperty userProperty = editor->metaObject()->userProperty();
+  if (!userProperty.isValid())
   {
     QStyledItemDelegate::setModelData(editor, model, index);
+    return;
+  }
+  const QVariant value = userProperty.read(editor);
+  try
+  {
+    model->setData(index, value, Qt::EditRole);
   }
   catch (const boost::bad_lexical_cast& error)
   {

@@ -18,6 +18,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QPointer>
 #include <QTableView>
 #include <vtkNew.h>
 #include <vtkQtTableView.h>
@@ -36,6 +37,8 @@ struct SelectedCasesView::Impl
     boost::make_shared<vantor::Property<MouseMode>>(Select);
 
   QTableView& table() const { return *qobject_cast<QTableView*>(widget->GetWidget()); }
+  // The table goes with the host's widget, which may die before the view.
+  bool hasTable() const { return widget && widget->GetWidget(); }
 };
 
 SelectedCasesView::SelectedCasesView(boost::shared_ptr<const DataPipelineManagerInterface> pipeline,
@@ -62,12 +65,16 @@ SelectedCasesView::SelectedCasesView(boost::shared_ptr<const DataPipelineManager
   m_impl->synchronizer = boost::make_shared<SingleDirectionalSelectionSynchronizer>(
     suspendable, m_impl->table(), m_impl->converter);
 
-  QHeaderView* header = m_impl->table().horizontalHeader();
+  QPointer<QHeaderView> header = m_impl->table().horizontalHeader();
   static_cast<Serializer&>(serializer())
     .addSubElement(boost::make_shared<VectorSerializer<std::string>>(
       "ColumnOrder",
-      [header] { return columnOrder(*header); },
-      [header](const std::vector<std::string>& names) { setColumnOrder(*header, names); }));
+      [header] { return header ? columnOrder(*header) : std::vector<std::string>(); },
+      [header](const std::vector<std::string>& names)
+      {
+        if (header)
+          setColumnOrder(*header, names);
+      }));
 }
 
 SelectedCasesView::~SelectedCasesView() = default;
@@ -92,7 +99,8 @@ SelectedCasesView::mouseMode()
 
 void SelectedCasesView::render()
 {
-  renderKeepingScrollPositions(*m_impl->widget, m_impl->table());
+  if (m_impl->hasTable())
+    renderKeepingScrollPositions(*m_impl->widget, m_impl->table());
 }
 
 void SelectedCasesView::suspend()
@@ -107,16 +115,18 @@ void SelectedCasesView::resume()
 
 int SelectedCasesView::width() const
 {
-  return m_impl->table().horizontalHeader()->length();
+  return m_impl->hasTable() ? m_impl->table().horizontalHeader()->length() : 0;
 }
 
 int SelectedCasesView::height() const
 {
-  return m_impl->table().verticalHeader()->length();
+  return m_impl->hasTable() ? m_impl->table().verticalHeader()->length() : 0;
 }
 
 std::set<uint64_t> SelectedCasesView::selections() const
 {
+  if (!m_impl->hasTable())
+    return {};
   return m_impl->converter->rowsToCaseIds(*m_impl->table().selectionModel());
 }
 

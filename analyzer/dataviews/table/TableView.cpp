@@ -17,6 +17,7 @@
 #include "property/PropertyInstantiations.h"
 
 #include <QHeaderView>
+#include <QPointer>
 #include <QTableView>
 #include <vtkNew.h>
 #include <vtkQtTableView.h>
@@ -51,6 +52,9 @@ struct TableView::Impl
   }
 
   QTableView& table() const { return *qobject_cast<QTableView*>(widget->GetWidget()); }
+  // The table goes with its container, which may die before the view (the manager deletes
+  // containers first); from then on there is nothing to show.
+  bool hasTable() const { return widget && widget->GetWidget(); }
 
   void createSynchronizer()
   {
@@ -75,6 +79,8 @@ struct TableView::Impl
   void refresh()
   {
     synchronizer.reset();
+    if (!hasTable())
+      return;
     columnFilter->Modified();
     view.render();
     view.render();
@@ -101,11 +107,15 @@ TableView::TableView(boost::shared_ptr<const DataPipelineManagerInterface> pipel
   auto& serializer = static_cast<Serializer&>(this->serializer());
   serializer.addSubElement(
     boost::make_shared<GenericSerializer<bool>>("UseFilters", m_impl->useFilters));
-  QHeaderView* header = m_impl->table().horizontalHeader();
+  QPointer<QHeaderView> header = m_impl->table().horizontalHeader();
   serializer.addSubElement(boost::make_shared<VectorSerializer<std::string>>(
     "ColumnOrder",
-    [header] { return columnOrder(*header); },
-    [header](const std::vector<std::string>& names) { setColumnOrder(*header, names); }));
+    [header] { return header ? columnOrder(*header) : std::vector<std::string>(); },
+    [header](const std::vector<std::string>& names)
+    {
+      if (header)
+        setColumnOrder(*header, names);
+    }));
 }
 
 TableView::~TableView() = default;
@@ -129,7 +139,8 @@ boost::shared_ptr<vantor::PropertyAbstract<DataViewInterface::MouseMode>> TableV
 
 void TableView::render()
 {
-  renderKeepingScrollPositions(*m_impl->widget, m_impl->table());
+  if (m_impl->hasTable())
+    renderKeepingScrollPositions(*m_impl->widget, m_impl->table());
 }
 
 void TableView::suspend()
@@ -153,12 +164,12 @@ boost::shared_ptr<vantor::PropertyAbstract<bool>> TableView::useFilters()
 
 int TableView::width() const
 {
-  return m_impl->table().horizontalHeader()->length();
+  return m_impl->hasTable() ? m_impl->table().horizontalHeader()->length() : 0;
 }
 
 int TableView::height() const
 {
-  return m_impl->table().verticalHeader()->length();
+  return m_impl->hasTable() ? m_impl->table().verticalHeader()->length() : 0;
 }
 
 QTableView& TableView::tableView() const

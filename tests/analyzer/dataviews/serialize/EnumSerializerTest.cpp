@@ -39,6 +39,8 @@ TEST(EnumSerializer, WritesAndReadsNamesAndRejectsUnknownOnes)
     EXPECT_THROW(readXml(serializer, xml), std::out_of_range) << xml;
   EXPECT_EQ(shape->value(), ScatterPlot3DInterface::Sphere);
 
-  shape->setValue(static_cast<Shape>(7));
-  EXPECT_THROW(xmlText(serializer), std::out_of_range);
+  EnumSerializer<Shape> sphereOnly(
+    "Shape", shape, NamedValueTranslator<Shape>().add("Sphere", ScatterPlot3DInterface::Sphere));
+  shape->setValue(ScatterPlot3DInterface::Cube);
+  EXPECT_THROW(xmlText(sphereOnly), std::out_of_range) << "a value without a name";
 }

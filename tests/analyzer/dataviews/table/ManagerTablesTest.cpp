@@ -7,6 +7,8 @@
 #include "analyzer/dataviews/serialize/ViewCollectionSerializer.h"
 #include "analyzer/dataviews/table/SelectedCasesView.h"
 #include "analyzer/dataviews/table/TableView.h"
+#include "host/project/Record.h"
+#include "host/project/Transaction.h"
 #include "host/serialization/SerializerInterface.h"
 
 #include <QDomDocument>
@@ -76,4 +78,20 @@ TEST_F(TableFixture, SavedTablesReloadIntoAFreshManager)
   EXPECT_FALSE(boost::dynamic_pointer_cast<TableView>(views[2])->useFilters()->value());
   auto restoredCases = boost::dynamic_pointer_cast<SelectedCasesView>(views[0]);
   EXPECT_EQ(restoredCases->tableView().horizontalHeader()->logicalIndex(0), 2);
+}
+
+TEST_F(TableFixture, AViewOutlivingItsManagerIgnoresLaterChanges)
+{
+  auto manager = boost::make_shared<DataViewManager>(pipeline, nullptr, selection);
+  auto table = manager->addTableView();
+  manager.reset();
+  UndoStack::clear();
+  selection->setSelection({ 2, 3 });
+  Transaction transaction = Project::project().startTransaction();
+  auto record = Project::project().record(2).lock(transaction);
+  record->setData(transaction, *Project::project().variable("x").lock(), Variant(4.5));
+  transaction.commit();
+  EXPECT_EQ(table->width(), 0);
+  QDomDocument document;
+  EXPECT_EQ(table->serializer().serialize(document).firstChildElement("ColumnOrder").text(), "");
 }
