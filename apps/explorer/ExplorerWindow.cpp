@@ -16,7 +16,7 @@
 #include "apps/explorer/ViewsDocument.h"
 #include "host/core/UndoStack.h"
 #include "host/pipeline/DataPipelineManager.h"
-#include "host/pipeline/FilterSpecs.h"
+#include "host/pipeline/FilterSettingsConversion.h"
 #include "host/project/Project.h"
 #include "host/viewsupport/SelectionModel.h"
 
@@ -365,13 +365,13 @@ void ExplorerWindow::startSession(OpenedProject opened)
   updateStatus();
 }
 
-void ExplorerWindow::applyFilters(const std::vector<FilterSpec>& filters)
+void ExplorerWindow::applyFilters(const std::vector<FilterSettings>& filters)
 {
   if (filters.empty())
     return;
   try
   {
-    applyFilterSpecs(pipeline(), filters);
+    applyFilterSettings(pipeline(), filters);
   }
   catch (...)
   {

@@ -86,7 +86,7 @@ private:
 
   void endSession();
   void startSession(OpenedProject opened);
-  void applyFilters(const std::vector<FilterSpec>& filters);
+  void applyFilters(const std::vector<FilterSettings>& filters);
   void showSelectedCases();
   void onViewCreated(QWidget* container, const boost::shared_ptr<DataViewInterface>& view);
   void onViewRemoved(const boost::shared_ptr<DataViewInterface>& view);

@@ -2,7 +2,7 @@
 
 #include "analyzer/dataviews/DataViewManagerInterface.h"
 #include "apps/explorer/ViewsDocument.h"
-#include "host/pipeline/FilterSpecs.h"
+#include "host/pipeline/FilterSettingsConversion.h"
 #include "host/project/ProjectDocumentReader.h"
 #include "host/project/ProjectDocumentWriter.h"
 #include "host/sample/SampleProject.h"
@@ -59,7 +59,7 @@ void ProjectFiles::save(const QString& path,
 {
   const ViewsDocument views(manager);
   ProjectDocumentWriter::write(path,
-    filterSpecs(pipeline),
+    filterSettings(pipeline),
     [&views](QDomDocument& document, QDomElement& root)
     { root.appendChild(views.viewsElement(document)); });
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "host/project/CsvImporter.h"
-#include "host/project/FilterSpec.h"
+#include "host/project/FilterSettings.h"
 #include "host/project/ProjectContents.h"
 
 #include <QDomDocument>
@@ -16,7 +16,7 @@ class DataViewManagerInterface;
 struct OpenedProject
 {
   ProjectContents contents;
-  std::vector<FilterSpec> filters;
+  std::vector<FilterSettings> filters;
   /// The saved views, null when there are none; it belongs to `document`.
   QDomElement views;
   QDomDocument document;

@@ -1,6 +1,6 @@
 #include "host/pipeline/FilteredColumns.h"
 
-#include "host/vtkutil/vtkSpecialValueArray.h"
+#include "host/vtkutil/vtkNanNullValueArray.h"
 
 #include <algorithm>
 #include <vtkIdList.h>
@@ -97,8 +97,8 @@ vtkSmartPointer<vtkAbstractArray> FilteredColumns::gather(vtkAbstractArray& sour
 {
   auto target = vtkSmartPointer<vtkAbstractArray>::Take(source.NewInstance());
   target->SetName(source.GetName());
-  if (!gatherValues<vtkSpecialValueDoubleArray>(source, *target, rows) &&
-      !gatherValues<vtkSpecialValueIdTypeArray>(source, *target, rows) &&
+  if (!gatherValues<vtkNanNullDoubleArray>(source, *target, rows) &&
+      !gatherValues<vtkNanNullIdTypeArray>(source, *target, rows) &&
       !gatherText(source, *target, rows))
     gatherTuples(source, *target, rows);
   return target;
@@ -121,7 +121,7 @@ void FilteredColumns::refreshCell(std::size_t column,
     return;
   vtkAbstractArray& target = *m_columns[column];
   target.SetTuple(row, unfilteredRow, &source);
-  if (!copySpecial<vtkSpecialValueDoubleArray>(source, target, unfilteredRow, row))
-    copySpecial<vtkSpecialValueIdTypeArray>(source, target, unfilteredRow, row);
+  if (!copySpecial<vtkNanNullDoubleArray>(source, target, unfilteredRow, row))
+    copySpecial<vtkNanNullIdTypeArray>(source, target, unfilteredRow, row);
   target.Modified();
 }

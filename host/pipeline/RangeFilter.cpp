@@ -2,7 +2,7 @@
 
 #include "host/pipeline/FilterVisitorInterface.h"
 #include "host/project/VariableColumn.h"
-#include "host/vtkutil/vtkSpecialValueArray.h"
+#include "host/vtkutil/vtkNanNullValueArray.h"
 
 #include <vtkStringArray.h>
 
@@ -34,7 +34,7 @@ void RangeFilter::evaluate(const VariableColumn& column, std::vector<unsigned ch
 {
   const vtkIdType rows = column.size();
   pass.resize(static_cast<std::size_t>(rows));
-  if (auto* reals = vtkSpecialValueDoubleArray::SafeDownCast(column.array()))
+  if (auto* reals = vtkNanNullDoubleArray::SafeDownCast(column.array()))
   {
     // NULL rows hold NaN, which fails both comparisons.
     const double* values = reals->GetPointer(0);

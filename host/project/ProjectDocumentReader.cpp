@@ -204,10 +204,10 @@ void ProjectDocumentReader::readFilters(const QDomElement& element,
     result.filters.push_back(readFilter(item, result.contents));
 }
 
-FilterSpec ProjectDocumentReader::readFilter(const QDomElement& element,
+FilterSettings ProjectDocumentReader::readFilter(const QDomElement& element,
   const ProjectContents& contents) const
 {
-  FilterSpec filter;
+  FilterSettings filter;
   filter.variable = text(element.attribute(QStringLiteral("variable")));
   filter.enabled = element.attribute(QStringLiteral("enabled")) != QLatin1String("0");
   bool known = false;
@@ -218,7 +218,7 @@ FilterSpec ProjectDocumentReader::readFilter(const QDomElement& element,
          " names the unknown variable \"" + filter.variable + "\".");
   if (element.tagName() == QLatin1String("RangeFilter"))
   {
-    filter.kind = FilterSpec::Kind::Range;
+    filter.kind = FilterSettings::Kind::Range;
     filter.low = numberAttribute(element, QStringLiteral("low"));
     filter.high = numberAttribute(element, QStringLiteral("high"));
     return filter;
@@ -226,7 +226,7 @@ FilterSpec ProjectDocumentReader::readFilter(const QDomElement& element,
   if (element.tagName() != QLatin1String("ValueFilter"))
     fail("unknown filter element \"" + text(element.tagName()) + "\" on line " +
          std::to_string(element.lineNumber()) + ".");
-  filter.kind = FilterSpec::Kind::Values;
+  filter.kind = FilterSettings::Kind::Values;
   for (QDomElement value = element.firstChildElement(QStringLiteral("Value")); !value.isNull();
        value = value.nextSiblingElement(QStringLiteral("Value")))
   {

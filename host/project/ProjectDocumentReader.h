@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/project/FilterSpec.h"
+#include "host/project/FilterSettings.h"
 #include "host/project/ProjectContents.h"
 
 #include <QDomDocument>
@@ -12,7 +12,7 @@
 struct LoadedProjectDocument
 {
   ProjectContents contents;
-  std::vector<FilterSpec> filters;
+  std::vector<FilterSettings> filters;
   /// Top-level elements this reader does not know (the views), in document order; they belong
   /// to `document`, which is kept for them.
   std::vector<QDomElement> otherElements;
@@ -40,7 +40,7 @@ private:
   void readTagGroups(const QDomElement& element, LoadedProjectDocument& result) const;
   void readAuxFiles(const QDomElement& element, LoadedProjectDocument& result) const;
   void readFilters(const QDomElement& element, LoadedProjectDocument& result) const;
-  FilterSpec readFilter(const QDomElement& element, const ProjectContents& contents) const;
+  FilterSettings readFilter(const QDomElement& element, const ProjectContents& contents) const;
   uint64_t idAttribute(const QDomElement& element, const QString& name) const;
   double numberAttribute(const QDomElement& element, const QString& name) const;
 

@@ -30,7 +30,7 @@ void appendTags(QDomDocument& document, QDomElement& parent, const std::vector<s
 } // namespace
 
 QDomDocument ProjectDocumentWriter::document(const QString& folder,
-  const std::vector<FilterSpec>& filters,
+  const std::vector<FilterSettings>& filters,
   const ExtraElements& extra)
 {
   QDomDocument document;
@@ -50,7 +50,7 @@ QDomDocument ProjectDocumentWriter::document(const QString& folder,
 }
 
 void ProjectDocumentWriter::write(const QString& path,
-  const std::vector<FilterSpec>& filters,
+  const std::vector<FilterSettings>& filters,
   const ExtraElements& extra)
 {
   const QDomDocument content = document(QFileInfo(path).absolutePath(), filters, extra);
@@ -138,12 +138,12 @@ QDomElement ProjectDocumentWriter::auxFiles(QDomDocument& document, const QStrin
 }
 
 QDomElement ProjectDocumentWriter::filterElements(QDomDocument& document,
-  const std::vector<FilterSpec>& filters)
+  const std::vector<FilterSettings>& filters)
 {
   QDomElement list = document.createElement(QStringLiteral("Filters"));
-  for (const FilterSpec& filter : filters)
+  for (const FilterSettings& filter : filters)
   {
-    const bool range = filter.kind == FilterSpec::Kind::Range;
+    const bool range = filter.kind == FilterSettings::Kind::Range;
     QDomElement element =
       document.createElement(range ? QStringLiteral("RangeFilter") : QStringLiteral("ValueFilter"));
     element.setAttribute(QStringLiteral("variable"), text(filter.variable));

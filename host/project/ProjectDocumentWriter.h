@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/project/FilterSpec.h"
+#include "host/project/FilterSettings.h"
 
 #include <QDomDocument>
 #include <QString>
@@ -16,11 +16,11 @@ public:
   using ExtraElements = boost::function<void(QDomDocument& document, QDomElement& root)>;
 
   static QDomDocument document(const QString& folder,
-    const std::vector<FilterSpec>& filters,
+    const std::vector<FilterSettings>& filters,
     const ExtraElements& extra = {});
   /// Throws ProjectError when the file cannot be written.
   static void write(const QString& path,
-    const std::vector<FilterSpec>& filters,
+    const std::vector<FilterSettings>& filters,
     const ExtraElements& extra = {});
 
 private:
@@ -28,5 +28,6 @@ private:
   static QDomElement cases(QDomDocument& document);
   static QDomElement tagGroups(QDomDocument& document);
   static QDomElement auxFiles(QDomDocument& document, const QString& folder);
-  static QDomElement filterElements(QDomDocument& document, const std::vector<FilterSpec>& filters);
+  static QDomElement filterElements(QDomDocument& document,
+    const std::vector<FilterSettings>& filters);
 };

@@ -1,7 +1,7 @@
 #include "host/project/VariableColumn.h"
 
 #include "host/project/ProjectError.h"
-#include "host/vtkutil/vtkSpecialValueArray.h"
+#include "host/vtkutil/vtkNanNullValueArray.h"
 
 #include <vtkStringArray.h>
 
@@ -57,9 +57,9 @@ vtkSmartPointer<vtkAbstractArray> makeArray(ValueType type)
   switch (type)
   {
     case ValueType::Integer:
-      return vtkSmartPointer<vtkSpecialValueIdTypeArray>::New();
+      return vtkSmartPointer<vtkNanNullIdTypeArray>::New();
     case ValueType::Real:
-      return vtkSmartPointer<vtkSpecialValueDoubleArray>::New();
+      return vtkSmartPointer<vtkNanNullDoubleArray>::New();
     case ValueType::Text:
       return vtkSmartPointer<vtkStringArray>::New();
   }
@@ -147,9 +147,9 @@ decltype(auto) VariableColumn::visit(F&& f) const
   switch (m_type)
   {
     case ValueType::Integer:
-      return f(*static_cast<vtkSpecialValueIdTypeArray*>(m_array.Get()));
+      return f(*static_cast<vtkNanNullIdTypeArray*>(m_array.Get()));
     case ValueType::Real:
-      return f(*static_cast<vtkSpecialValueDoubleArray*>(m_array.Get()));
+      return f(*static_cast<vtkNanNullDoubleArray*>(m_array.Get()));
     default:
       return f(*static_cast<vtkStringArray*>(m_array.Get()));
   }
@@ -200,7 +200,7 @@ void VariableColumn::setValue(vtkIdType row, const Variant& value)
         array.SetValue(row, value.isNull() ? std::string() : value.toString());
       else
       {
-        if constexpr (std::is_same_v<Array, vtkSpecialValueDoubleArray>)
+        if constexpr (std::is_same_v<Array, vtkNanNullDoubleArray>)
           array.SetValue(row, value.isSpecial() ? notANumber : value.doubleValue());
         else
           array.SetValue(row, value.longValue());

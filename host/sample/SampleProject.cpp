@@ -83,16 +83,16 @@ ProjectContents SampleProject::contents(const QString& imageFolder)
   return contents;
 }
 
-std::vector<FilterSpec> SampleProject::filters()
+std::vector<FilterSettings> SampleProject::filters()
 {
-  FilterSpec stress;
+  FilterSettings stress;
   stress.variable = "Stress [MPa]";
-  stress.kind = FilterSpec::Kind::Range;
+  stress.kind = FilterSettings::Kind::Range;
   stress.low = 0.0;
   stress.high = 250.0;
-  FilterSpec material;
+  FilterSettings material;
   material.variable = "Material";
-  material.kind = FilterSpec::Kind::Values;
+  material.kind = FilterSettings::Kind::Values;
   material.values = {
     { Variant("Steel"), true }, { Variant("Aluminium"), true }, { Variant("Titanium"), false }
   };

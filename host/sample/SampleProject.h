@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/project/FilterSpec.h"
+#include "host/project/FilterSettings.h"
 #include "host/project/ProjectContents.h"
 
 #include <QString>
@@ -20,7 +20,7 @@ public:
   /// folder cannot be written.
   static ProjectContents contents(const QString& imageFolder);
   /// A range filter on the stress and a value filter on the material.
-  static std::vector<FilterSpec> filters();
+  static std::vector<FilterSettings> filters();
   /// A folder in the user's cache for the pictures.
   static QString defaultImageFolder();
 };

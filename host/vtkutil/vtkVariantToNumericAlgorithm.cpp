@@ -1,7 +1,7 @@
 #include "host/vtkutil/vtkVariantToNumericAlgorithm.h"
 
 #include "host/common/VariantConversion.h"
-#include "host/vtkutil/vtkSpecialValueArray.h"
+#include "host/vtkutil/vtkNanNullValueArray.h"
 
 #include <vtkDoubleArray.h>
 #include <vtkFieldData.h>
@@ -52,7 +52,7 @@ bool holdsOnlyNumbers(vtkVariantArray* column)
   return true;
 }
 
-vtkAbstractArray* doublesWithNaN(vtkSpecialValueIdTypeArray* column)
+vtkAbstractArray* doublesWithNaN(vtkNanNullIdTypeArray* column)
 {
   auto* result = vtkDoubleArray::New();
   result->SetName(column->GetName());
@@ -61,7 +61,7 @@ vtkAbstractArray* doublesWithNaN(vtkSpecialValueIdTypeArray* column)
     result->SetValue(i, static_cast<double>(column->GetValue(i)));
   const auto& flags = column->specialFlags();
   for (std::size_t i = 0; i < flags.size(); ++i)
-    if (flags[i] != vtkSpecialValueIdTypeArray::None)
+    if (flags[i] != vtkNanNullIdTypeArray::None)
       result->SetValue(static_cast<vtkIdType>(i), notANumber);
   return result;
 }
@@ -72,7 +72,7 @@ vtkAbstractArray* vtkVariantToNumericAlgorithm::convertedColumn(vtkAbstractArray
 {
   if (auto* variants = vtkVariantArray::SafeDownCast(column))
     return holdsOnlyNumbers(variants) ? numericCopy(variants) : textCopy(variants);
-  auto* integers = vtkSpecialValueIdTypeArray::SafeDownCast(column);
+  auto* integers = vtkNanNullIdTypeArray::SafeDownCast(column);
   if (integers && integers->hasSpecialValues())
     return doublesWithNaN(integers);
   return nullptr;

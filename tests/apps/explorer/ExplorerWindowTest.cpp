@@ -11,7 +11,7 @@
 #include "apps/explorer/ViewKinds.h"
 #include "host/core/UndoStack.h"
 #include "host/pipeline/DataPipelineManager.h"
-#include "host/pipeline/FilterSpecs.h"
+#include "host/pipeline/FilterSettingsConversion.h"
 #include "host/pipeline/RangeFilter.h"
 #include "host/pipeline/ValueFilter.h"
 #include "host/project/Project.h"
@@ -81,7 +81,7 @@ TEST_F(ExplorerWindowTest, SavedProjectReopensWithTheSameViewsSettingsAndFilters
   window.pipeline().addFilter(
     boost::make_shared<RangeFilter>(Project::project().variable("Stress"), 70.0, 150.0));
   const QStringList movedOrder = columnOrder(1);
-  const auto filters = filterSpecs(window.pipeline());
+  const auto filters = filterSettings(window.pipeline());
   const QString path = QDir(dir.path()).filePath("beams.xml");
   ASSERT_TRUE(window.saveProject(path));
   EXPECT_EQ(window.documentPath(), path);
@@ -93,7 +93,7 @@ TEST_F(ExplorerWindowTest, SavedProjectReopensWithTheSameViewsSettingsAndFilters
   EXPECT_NE(columnOrder(2), movedOrder);
   EXPECT_FALSE(table(1)->useFilters()->value());
   EXPECT_TRUE(table(2)->useFilters()->value());
-  EXPECT_EQ(filterSpecs(window.pipeline()), filters);
+  EXPECT_EQ(filterSettings(window.pipeline()), filters);
   EXPECT_EQ(UndoStack::qUndoStack().count(), 0) << "opening is not an undo step";
   EXPECT_TRUE(window.problems().isEmpty()) << window.problems().join('\n').toStdString();
 }

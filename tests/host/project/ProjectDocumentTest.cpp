@@ -33,13 +33,13 @@ protected:
     contents.setTagGroups({ TagGroup("Letters", { "a", "b" }) });
     Project::project().assign(std::move(contents));
 
-    FilterSpec range;
+    FilterSettings range;
     range.variable = "Length";
     range.low = 0.05;
     range.high = 1.0 / 3.0;
-    FilterSpec values;
+    FilterSettings values;
     values.variable = "Note";
-    values.kind = FilterSpec::Kind::Values;
+    values.kind = FilterSettings::Kind::Values;
     values.enabled = false;
     values.values = { { Variant("NULL"), true }, { Variant::null(), false }, { Variant(2), true } };
     m_filters = { range, values };
@@ -71,7 +71,7 @@ protected:
   }
 
   QTemporaryDir m_folder;
-  std::vector<FilterSpec> m_filters;
+  std::vector<FilterSettings> m_filters;
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "host/core/UndoStack.h"
 #include "host/project/ProjectError.h"
 #include "host/project/TagOperations.h"
-#include "host/vtkutil/vtkSpecialValueArray.h"
+#include "host/vtkutil/vtkNanNullValueArray.h"
 #include "tests/host/project/StudyProject.h"
 
 #include <QUndoStack>
@@ -54,10 +54,10 @@ TEST(Project, SpecialValuesFollowTheirRowsWhenRowsComeAndGo)
   EXPECT_TRUE(studyValue(2, "Mass").isNaN());
   EXPECT_TRUE(studyValue(4, "Width").isNull());
   EXPECT_EQ(studyValue(5, "Width"), Variant(50.0));
-  auto* width = static_cast<vtkSpecialValueDoubleArray*>(studyVariable("Width")->column().array());
+  auto* width = static_cast<vtkNanNullDoubleArray*>(studyVariable("Width")->column().array());
   EXPECT_EQ(width->GetNumberOfValues(), 3);
-  EXPECT_EQ(width->special(1), vtkSpecialValueDoubleArray::Null);
-  EXPECT_EQ(width->special(2), vtkSpecialValueDoubleArray::None);
+  EXPECT_EQ(width->special(1), vtkNanNullDoubleArray::Null);
+  EXPECT_EQ(width->special(2), vtkNanNullDoubleArray::None);
 }
 
 TEST(ProjectContents, RefusesDataThatDoNotFitBeforeAnythingChanges)

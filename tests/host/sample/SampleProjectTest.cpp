@@ -1,6 +1,6 @@
 #include "host/sample/SampleProject.h"
 #include "host/pipeline/DataPipelineManager.h"
-#include "host/pipeline/FilterSpecs.h"
+#include "host/pipeline/FilterSettingsConversion.h"
 #include "host/project/Project.h"
 #include "host/project/ProjectDocumentReader.h"
 #include "host/project/ProjectDocumentWriter.h"
@@ -72,19 +72,19 @@ TEST_F(PipelineTest, SampleFiltersApplyAndTravelThroughTheDocument)
 {
   QTemporaryDir folder;
   Project::project().assign(SampleProject::contents(folder.filePath("images")));
-  applyFilterSpecs(*m_pipeline, SampleProject::filters());
-  EXPECT_EQ(filterSpecs(*m_pipeline), SampleProject::filters());
+  applyFilterSettings(*m_pipeline, SampleProject::filters());
+  EXPECT_EQ(filterSettings(*m_pipeline), SampleProject::filters());
   const auto passing = filtered()->GetNumberOfRows();
   EXPECT_GT(passing, 30);
   EXPECT_LT(passing, 250);
   EXPECT_EQ(m_pipeline->filters().size(), 2u);
 
   const QString path = folder.filePath("sample.vproj");
-  ProjectDocumentWriter::write(path, filterSpecs(*m_pipeline));
+  ProjectDocumentWriter::write(path, filterSettings(*m_pipeline));
   LoadedProjectDocument loaded = ProjectDocumentReader::read(path);
   Project::project().assign(std::move(loaded.contents));
   EXPECT_TRUE(m_pipeline->allFilters().empty());
-  applyFilterSpecs(*m_pipeline, loaded.filters);
+  applyFilterSettings(*m_pipeline, loaded.filters);
   EXPECT_EQ(filtered()->GetNumberOfRows(), passing);
   EXPECT_EQ(Project::project().auxFiles().size(), 300u);
 }

@@ -1,6 +1,6 @@
 #include "host/vtkutil/AlgorithmExecutionListener.h"
 #include "host/vtkutil/RecordTableUtils.h"
-#include "host/vtkutil/vtkSpecialValueArray.h"
+#include "host/vtkutil/vtkNanNullValueArray.h"
 #include "host/vtkutil/vtkVariantToNumericAlgorithm.h"
 #include "host/vtkutil/vtkVariantVariableValueLessThan.h"
 #include "host/vtkutil/vtkVnCommandProxy.h"
@@ -85,11 +85,11 @@ TEST(vtkVariantToNumericAlgorithm, ConvertsVariantColumnsAndPassesTypedOnes)
   reals->SetName("reals");
   reals->SetNumberOfValues(3);
   input->AddColumn(reals);
-  vtkNew<vtkSpecialValueIdTypeArray> counts;
+  vtkNew<vtkNanNullIdTypeArray> counts;
   counts->SetName("counts");
   counts->SetNumberOfValues(3);
   counts->SetValue(0, 4);
-  counts->setSpecial(2, vtkSpecialValueIdTypeArray::Null);
+  counts->setSpecial(2, vtkNanNullIdTypeArray::Null);
   input->AddColumn(counts);
 
   vtkNew<vtkVariantToNumericAlgorithm> algorithm;
@@ -112,30 +112,30 @@ TEST(vtkVariantToNumericAlgorithm, ConvertsVariantColumnsAndPassesTypedOnes)
   EXPECT_EQ(output->GetColumn(3), reals.Get());
   auto* converted = vtkDoubleArray::SafeDownCast(output->GetColumn(4));
   ASSERT_TRUE(converted);
-  EXPECT_FALSE(vtkSpecialValueIdTypeArray::SafeDownCast(converted));
+  EXPECT_FALSE(vtkNanNullIdTypeArray::SafeDownCast(converted));
   EXPECT_EQ(converted->GetValue(0), 4.0);
   EXPECT_TRUE(std::isnan(converted->GetValue(2)));
 }
 
-TEST(vtkSpecialValueArray, KeepsSpecialRowsThroughCopiesAndNewInstances)
+TEST(vtkNanNullValueArray, KeepsSpecialRowsThroughCopiesAndNewInstances)
 {
-  vtkNew<vtkSpecialValueDoubleArray> array;
+  vtkNew<vtkNanNullDoubleArray> array;
   array->SetNumberOfValues(3);
   array->SetValue(0, 1.5);
-  array->setSpecial(1, vtkSpecialValueDoubleArray::Null);
-  array->setSpecial(2, vtkSpecialValueDoubleArray::NaN);
+  array->setSpecial(1, vtkNanNullDoubleArray::Null);
+  array->setSpecial(2, vtkNanNullDoubleArray::NaN);
   EXPECT_FALSE(array->GetVariantValue(1).IsValid());
   EXPECT_TRUE(std::isnan(array->GetVariantValue(2).ToDouble()));
   EXPECT_EQ(array->GetVariantValue(0).ToDouble(), 1.5);
 
   auto copy = vtkSmartPointer<vtkDataArray>::Take(array->NewInstance());
-  ASSERT_TRUE(vtkSpecialValueDoubleArray::SafeDownCast(copy));
+  ASSERT_TRUE(vtkNanNullDoubleArray::SafeDownCast(copy));
   copy->DeepCopy(array);
   EXPECT_FALSE(copy->GetVariantValue(1).IsValid());
   EXPECT_TRUE(vtkArrayDownCast<vtkDoubleArray>(copy.Get()));
 
-  array->setSpecial(1, vtkSpecialValueDoubleArray::None);
-  array->setSpecial(2, vtkSpecialValueDoubleArray::None);
+  array->setSpecial(1, vtkNanNullDoubleArray::None);
+  array->setSpecial(2, vtkNanNullDoubleArray::None);
   EXPECT_FALSE(array->hasSpecialValues());
   copy->DeepCopy(array);
   EXPECT_TRUE(copy->GetVariantValue(1).IsValid());

@@ -8,7 +8,7 @@
 
 /// A filter as the project document keeps it, by its variable's name; the pipeline turns it
 /// into a live filter.
-struct FilterSpec
+struct FilterSettings
 {
   enum class Kind
   {
@@ -24,7 +24,7 @@ struct FilterSpec
   /// Values of a value filter, each with its enabled flag.
   std::vector<std::pair<Variant, bool>> values;
 
-  bool operator==(const FilterSpec& other) const
+  bool operator==(const FilterSettings& other) const
   {
     return variable == other.variable && kind == other.kind && enabled == other.enabled &&
            low == other.low && high == other.high && values == other.values;

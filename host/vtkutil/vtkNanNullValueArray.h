@@ -12,7 +12,7 @@
 /// stored placeholder (NaN in real columns); reading a row as a vtkVariant gives an invalid
 /// variant for NULL and a NaN double for NaN, so that tables show what the user entered.
 template<class BaseArray>
-class vtkSpecialValueArray : public BaseArray
+class vtkNanNullValueArray : public BaseArray
 {
 public:
   /// Per-row flag values; the flags are kept only once some row is special.
@@ -23,8 +23,8 @@ public:
     Null = 2
   };
 
-  vtkTemplateTypeMacro(vtkSpecialValueArray<BaseArray>, BaseArray);
-  static vtkSpecialValueArray* New() { VTK_STANDARD_NEW_BODY(vtkSpecialValueArray); }
+  vtkTemplateTypeMacro(vtkNanNullValueArray<BaseArray>, BaseArray);
+  static vtkNanNullValueArray* New() { VTK_STANDARD_NEW_BODY(vtkNanNullValueArray); }
 
   Special special(vtkIdType row) const
   {
@@ -89,13 +89,13 @@ public:
   }
 
 protected:
-  vtkSpecialValueArray() = default;
-  ~vtkSpecialValueArray() override = default;
+  vtkNanNullValueArray() = default;
+  ~vtkNanNullValueArray() override = default;
 
 private:
   void copySpecials(vtkDataArray* other)
   {
-    auto* source = vtkSpecialValueArray::SafeDownCast(other);
+    auto* source = vtkNanNullValueArray::SafeDownCast(other);
     if (source != this)
       setSpecialFlags(source ? source->m_flags : std::vector<unsigned char>());
   }
@@ -103,9 +103,9 @@ private:
   std::vector<unsigned char> m_flags;
   vtkIdType m_count = 0;
 
-  vtkSpecialValueArray(const vtkSpecialValueArray&) = delete;
-  void operator=(const vtkSpecialValueArray&) = delete;
+  vtkNanNullValueArray(const vtkNanNullValueArray&) = delete;
+  void operator=(const vtkNanNullValueArray&) = delete;
 };
 
-using vtkSpecialValueDoubleArray = vtkSpecialValueArray<vtkDoubleArray>;
-using vtkSpecialValueIdTypeArray = vtkSpecialValueArray<vtkIdTypeArray>;
+using vtkNanNullDoubleArray = vtkNanNullValueArray<vtkDoubleArray>;
+using vtkNanNullIdTypeArray = vtkNanNullValueArray<vtkIdTypeArray>;
