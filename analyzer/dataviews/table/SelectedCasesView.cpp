@@ -1,34 +1,29 @@
 #include "analyzer/dataviews/table/SelectedCasesView.h"
 
 #include "analyzer/dataviews/DataViewVisitorInterface.h"
-#include "analyzer/dataviews/serialize/VectorSerializerInstantiations.h"
-#include "analyzer/dataviews/table/ColumnOrder.h"
 #include "analyzer/dataviews/table/RemoveHiddenColumns.h"
 #include "analyzer/dataviews/table/SelectedCasesModel.h"
 #include "analyzer/dataviews/table/SingleDirectionalSelectionSynchronizer.h"
 #include "analyzer/dataviews/table/SuspendableSelectionModel.h"
 #include "analyzer/dataviews/table/TableViewModel.h"
 #include "analyzer/dataviews/table/TableViewSelectionConverter.h"
+#include "analyzer/dataviews/table/TableWidget.h"
 #include "analyzer/dataviews/table/TableWidgetAssembly.h"
-#include "analyzer/dataviews/table/TableWidgetHelpers.h"
 #include "host/core/SignalConnectionCollection.h"
 #include "host/pipeline/DataPipelineManagerInterface.h"
 #include "host/serialization/Serializer.h"
 #include "property/PropertyInstantiations.h"
 
-#include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QPointer>
 #include <QTableView>
 #include <vtkNew.h>
-#include <vtkQtTableView.h>
 
 const char* const SelectedCasesView::m_domName = "SelectedCasesView";
 
 struct SelectedCasesView::Impl
 {
   std::string title = "Selected Cases";
-  vtkSmartPointer<vtkQtTableView> widget;
+  std::unique_ptr<TableWidget> widget;
   vtkNew<RemoveHiddenColumns> columnFilter;
   SignalConnectionCollection connections;
   boost::shared_ptr<SingleDirectionalSelectionSynchronizer> synchronizer;
@@ -36,9 +31,7 @@ struct SelectedCasesView::Impl
   boost::shared_ptr<vantor::Property<MouseMode>> mouseMode =
     boost::make_shared<vantor::Property<MouseMode>>(Select);
 
-  QTableView& table() const { return *qobject_cast<QTableView*>(widget->GetWidget()); }
-  // The table goes with the host's widget, which may die before the view.
-  bool hasTable() const { return widget && widget->GetWidget(); }
+  QTableView& table() const { return widget->table(); }
 };
 
 SelectedCasesView::SelectedCasesView(boost::shared_ptr<const DataPipelineManagerInterface> pipeline,
@@ -54,27 +47,19 @@ SelectedCasesView::SelectedCasesView(boost::shared_ptr<const DataPipelineManager
 
   auto suspendable = boost::make_shared<SuspendableSelectionModel>(selectionModel);
   vtkSmartPointer<RemoveHiddenColumns> source = columns;
-  m_impl->widget = assembleTableWidget(pipeline,
-    [source, pipeline, suspendable](QAbstractItemView& table)
-    {
-      auto* model = new TableViewModel(source, &table);
-      return new SelectedCasesModel(pipeline, suspendable, *model);
-    });
-  installTableInParent(parent, m_impl->table());
+  m_impl->widget =
+    std::make_unique<TableWidget>(assembleTableWidget(pipeline,
+                                    [source, pipeline, suspendable](QAbstractItemView& table)
+                                    {
+                                      auto* model = new TableViewModel(source, &table);
+                                      return new SelectedCasesModel(pipeline, suspendable, *model);
+                                    }),
+      parent);
   m_impl->converter = boost::make_shared<TableViewSelectionConverter>(m_impl->table());
   m_impl->synchronizer = boost::make_shared<SingleDirectionalSelectionSynchronizer>(
     suspendable, m_impl->table(), m_impl->converter);
 
-  QPointer<QHeaderView> header = m_impl->table().horizontalHeader();
-  static_cast<Serializer&>(serializer())
-    .addSubElement(boost::make_shared<VectorSerializer<std::string>>(
-      "ColumnOrder",
-      [header] { return header ? columnOrder(*header) : std::vector<std::string>(); },
-      [header](const std::vector<std::string>& names)
-      {
-        if (header)
-          setColumnOrder(*header, names);
-      }));
+  static_cast<Serializer&>(serializer()).addSubElement(m_impl->widget->columnOrderSerializer());
 }
 
 SelectedCasesView::~SelectedCasesView() = default;
@@ -99,8 +84,7 @@ SelectedCasesView::mouseMode()
 
 void SelectedCasesView::render()
 {
-  if (m_impl->hasTable())
-    renderKeepingScrollPositions(*m_impl->widget, m_impl->table());
+  m_impl->widget->render();
 }
 
 void SelectedCasesView::suspend()
@@ -115,17 +99,17 @@ void SelectedCasesView::resume()
 
 int SelectedCasesView::width() const
 {
-  return m_impl->hasTable() ? m_impl->table().horizontalHeader()->length() : 0;
+  return m_impl->widget->width();
 }
 
 int SelectedCasesView::height() const
 {
-  return m_impl->hasTable() ? m_impl->table().verticalHeader()->length() : 0;
+  return m_impl->widget->height();
 }
 
 std::set<uint64_t> SelectedCasesView::selections() const
 {
-  if (!m_impl->hasTable())
+  if (!m_impl->widget->exists())
     return {};
   return m_impl->converter->rowsToCaseIds(*m_impl->table().selectionModel());
 }

@@ -2,13 +2,11 @@
 
 #include "analyzer/dataviews/DataViewVisitorInterface.h"
 #include "analyzer/dataviews/serialize/GenericSerializer.h"
-#include "analyzer/dataviews/serialize/VectorSerializerInstantiations.h"
-#include "analyzer/dataviews/table/ColumnOrder.h"
 #include "analyzer/dataviews/table/RemoveHiddenColumns.h"
 #include "analyzer/dataviews/table/TableViewModel.h"
 #include "analyzer/dataviews/table/TableViewSelectionConverter.h"
+#include "analyzer/dataviews/table/TableWidget.h"
 #include "analyzer/dataviews/table/TableWidgetAssembly.h"
-#include "analyzer/dataviews/table/TableWidgetHelpers.h"
 #include "analyzer/dataviews/table/UseFiltersProperty.h"
 #include "host/core/SignalConnectionCollection.h"
 #include "host/pipeline/DataPipelineManagerInterface.h"
@@ -17,10 +15,8 @@
 #include "property/PropertyInstantiations.h"
 
 #include <QHeaderView>
-#include <QPointer>
 #include <QTableView>
 #include <vtkNew.h>
-#include <vtkQtTableView.h>
 
 const char* const TableView::m_domName = "TableView";
 
@@ -32,7 +28,7 @@ struct TableView::Impl
   vtkNew<RemoveHiddenColumns> columnFilter;
   boost::shared_ptr<vantor::UndoablePropertyProxy<bool>> useFilters;
   boost::shared_ptr<const DataPipelineManagerInterface> pipeline;
-  vtkSmartPointer<vtkQtTableView> widget;
+  std::unique_ptr<TableWidget> widget;
   SignalConnectionCollection connections;
   boost::signals2::scoped_connection dataConnection;
   boost::shared_ptr<SelectionModelInterface> selectionModel;
@@ -51,10 +47,7 @@ struct TableView::Impl
     useFilters = boost::make_shared<vantor::UndoablePropertyProxy<bool>>("Use Filters", property);
   }
 
-  QTableView& table() const { return *qobject_cast<QTableView*>(widget->GetWidget()); }
-  // The table goes with its container, which may die before the view (the manager deletes
-  // containers first); from then on there is nothing to show.
-  bool hasTable() const { return widget && widget->GetWidget(); }
+  QTableView& table() const { return widget->table(); }
 
   void createSynchronizer()
   {
@@ -79,7 +72,7 @@ struct TableView::Impl
   void refresh()
   {
     synchronizer.reset();
-    if (!hasTable())
+    if (!widget->exists())
       return;
     columnFilter->Modified();
     view.render();
@@ -99,23 +92,16 @@ TableView::TableView(boost::shared_ptr<const DataPipelineManagerInterface> pipel
   m_impl->connectRefresh(false);
 
   vtkSmartPointer<RemoveHiddenColumns> columns = m_impl->columnFilter.Get();
-  m_impl->widget = assembleTableWidget(m_impl->pipeline,
-    [columns](QAbstractItemView& table) { return new TableViewModel(columns, &table); });
-  installTableInParent(parent, m_impl->table());
+  m_impl->widget = std::make_unique<TableWidget>(
+    assembleTableWidget(m_impl->pipeline,
+      [columns](QAbstractItemView& table) { return new TableViewModel(columns, &table); }),
+    parent);
   m_impl->createSynchronizer();
 
   auto& serializer = static_cast<Serializer&>(this->serializer());
   serializer.addSubElement(
     boost::make_shared<GenericSerializer<bool>>("UseFilters", m_impl->useFilters));
-  QPointer<QHeaderView> header = m_impl->table().horizontalHeader();
-  serializer.addSubElement(boost::make_shared<VectorSerializer<std::string>>(
-    "ColumnOrder",
-    [header] { return header ? columnOrder(*header) : std::vector<std::string>(); },
-    [header](const std::vector<std::string>& names)
-    {
-      if (header)
-        setColumnOrder(*header, names);
-    }));
+  serializer.addSubElement(m_impl->widget->columnOrderSerializer());
 }
 
 TableView::~TableView() = default;
@@ -139,8 +125,7 @@ boost::shared_ptr<vantor::PropertyAbstract<DataViewInterface::MouseMode>> TableV
 
 void TableView::render()
 {
-  if (m_impl->hasTable())
-    renderKeepingScrollPositions(*m_impl->widget, m_impl->table());
+  m_impl->widget->render();
 }
 
 void TableView::suspend()
@@ -164,12 +149,12 @@ boost::shared_ptr<vantor::PropertyAbstract<bool>> TableView::useFilters()
 
 int TableView::width() const
 {
-  return m_impl->hasTable() ? m_impl->table().horizontalHeader()->length() : 0;
+  return m_impl->widget->width();
 }
 
 int TableView::height() const
 {
-  return m_impl->hasTable() ? m_impl->table().verticalHeader()->length() : 0;
+  return m_impl->widget->height();
 }
 
 QTableView& TableView::tableView() const

@@ -1,0 +1,71 @@
+#include "analyzer/dataviews/table/TableWidget.h"
+
+#include "analyzer/dataviews/serialize/VectorSerializerInstantiations.h"
+#include "analyzer/dataviews/table/ColumnOrder.h"
+#include "host/core/ScopedExitAction.h"
+
+#include <QHeaderView>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <boost/make_shared.hpp>
+#include <vtkQtTableView.h>
+
+TableWidget::TableWidget(vtkSmartPointer<vtkQtTableView> widget, QWidget& parent)
+  : m_widget(std::move(widget))
+{
+  delete parent.layout();
+  auto* layout = new QVBoxLayout(&parent);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(&table());
+}
+
+bool TableWidget::exists() const
+{
+  return m_widget && m_widget->GetWidget();
+}
+
+QTableView& TableWidget::table() const
+{
+  return *qobject_cast<QTableView*>(m_widget->GetWidget());
+}
+
+void TableWidget::render()
+{
+  if (!exists())
+    return;
+  QTableView& view = table();
+  const int horizontal = view.horizontalScrollBar()->sliderPosition();
+  const int vertical = view.verticalScrollBar()->sliderPosition();
+  ScopedExitAction restore(
+    [&view, horizontal, vertical]
+    {
+      view.horizontalScrollBar()->setSliderPosition(horizontal);
+      view.verticalScrollBar()->setSliderPosition(vertical);
+    });
+  m_widget->Update();
+}
+
+int TableWidget::width() const
+{
+  return exists() ? table().horizontalHeader()->length() : 0;
+}
+
+int TableWidget::height() const
+{
+  return exists() ? table().verticalHeader()->length() : 0;
+}
+
+boost::shared_ptr<SerializerInterface> TableWidget::columnOrderSerializer() const
+{
+  QPointer<QHeaderView> header = table().horizontalHeader();
+  return boost::make_shared<VectorSerializer<std::string>>(
+    "ColumnOrder",
+    [header] { return header ? columnOrder(*header) : std::vector<std::string>(); },
+    [header](const std::vector<std::string>& names)
+    {
+      if (header)
+        setColumnOrder(*header, names);
+    });
+}
