@@ -17,7 +17,7 @@ packages=(
   qtbase5-dev libqt5opengl5-dev libvtk9-dev libvtk9-qt-dev
   libboost-all-dev libeigen3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth libgl1-mesa-dri fonts-dejavu-core
 )
 
 install_packages() {
