@@ -34,13 +34,7 @@ struct ConstraintVizTest : TableFixture
     pipeline->addFilter(filter);
   }
 
-  QModelIndex xCell(uint64_t caseId) const
-  {
-    for (int row = 0; row < model->rowCount(); ++row)
-      if (model->index(row, 0).data().toULongLong() == caseId)
-        return model->index(row, 1);
-    return {};
-  }
+  QModelIndex xCell(uint64_t caseId) const { return model->index(rowOfCase(*model, caseId), 1); }
 
   // A 104 x 20 cell painted on white: the usable width is 100 pixels starting at x = 2.
   QImage paintCell(const QModelIndex& index, bool selected = false) const

@@ -6,6 +6,7 @@
 #include "host/project/ProjectContents.h"
 #include "host/viewsupport/SelectionModel.h"
 
+#include <QAbstractItemModel>
 #include <QUndoStack>
 #include <QWidget>
 #include <boost/make_shared.hpp>
@@ -33,6 +34,15 @@ inline void loadTableProject()
   }
   contents.addRecord(11, { 0.0, 0, "low", 0.0, 1.0 });
   Project::project().assign(std::move(contents));
+}
+
+/// The row of a model showing the case, found by the case id in column 0; -1 when absent.
+inline int rowOfCase(const QAbstractItemModel& model, uint64_t caseId)
+{
+  for (int row = 0; row < model.rowCount(); ++row)
+    if (model.index(row, 0).data().toULongLong() == caseId)
+      return row;
+  return -1;
 }
 
 class TableFixture : public ::testing::Test

@@ -32,14 +32,6 @@ int columnNamed(const QAbstractItemModel& model, const QString& name)
   return -1;
 }
 
-int rowOfCase(const QAbstractItemModel& model, uint64_t caseId)
-{
-  for (int row = 0; row < model.rowCount(); ++row)
-    if (model.index(row, 0).data().toULongLong() == caseId)
-      return row;
-  return -1;
-}
-
 Variant projectValue(uint64_t caseId, const std::string& variable)
 {
   return Project::project().record(caseId).lock()->data(
