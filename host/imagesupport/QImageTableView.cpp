@@ -21,6 +21,11 @@ void QImageTableView::setImageDelegate(ImageViewItemDelegate* delegate)
   updateSectionSizes();
 }
 
+ImageViewItemDelegate* QImageTableView::imageDelegate() const
+{
+  return m_delegate;
+}
+
 QSize QImageTableView::cellSize() const
 {
   if (!m_delegate)

@@ -15,7 +15,7 @@ public:
   explicit QImageTableView(QWidget* parent = nullptr);
 
   void setImageDelegate(ImageViewItemDelegate* delegate);
-  ImageViewItemDelegate* imageDelegate() const { return m_delegate; }
+  ImageViewItemDelegate* imageDelegate() const;
   /// After the image size or the labels changed.
   void updateSectionSizes();
   /// The size the delegate asks for a cell.
