@@ -198,6 +198,7 @@ struct ImageTableView::Impl
     synchronizer.reset();
     model->setLayout(std::move(layout));
     showPages();
+    showHeaders();
     view->updateSectionSizes();
     createSynchronizer();
   }
@@ -218,6 +219,16 @@ struct ImageTableView::Impl
       pages->addItem(pageText(page));
     pages->setCurrentIndex(layout.currentPage());
     pageBar->setVisible(layout.pages().size() > 1);
+  }
+
+  /// Wrapped images have no column keys: no column header then.
+  void showHeaders()
+  {
+    const ImageMatrixLayout& layout = model->matrixLayout();
+    bool named = false;
+    for (int column = 0; column < layout.columnCount() && !named; ++column)
+      named = !layout.columnHeader(column).isEmpty();
+    view->horizontalHeader()->setVisible(named);
   }
 
   void choosePage(int page)
