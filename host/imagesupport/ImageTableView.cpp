@@ -69,6 +69,7 @@ struct ImageTableView::Impl
   QPointer<QWidget> frame;
   QPointer<QWidget> pageBar;
   QPointer<QComboBox> pages;
+  QPointer<QLabel> hint;
   QPointer<QImageTableView> view;
   QPointer<ImageViewItemDelegate> delegate;
   QPointer<ImageTableModel> model;
@@ -119,6 +120,13 @@ struct ImageTableView::Impl
     pages->setObjectName(QStringLiteral("pageChooser"));
     barLayout->addWidget(pages, 1);
     layout->addWidget(pageBar);
+
+    hint = new QLabel(frame);
+    hint->setObjectName(QStringLiteral("emptyHint"));
+    hint->setContentsMargins(6, 4, 6, 4);
+    hint->setWordWrap(true);
+    hint->hide();
+    layout->addWidget(hint);
 
     view = new QImageTableView(frame);
     view->setObjectName(QStringLiteral("imageTable"));
@@ -199,6 +207,7 @@ struct ImageTableView::Impl
     model->setLayout(std::move(layout));
     showPages();
     showHeaders();
+    showHint();
     view->updateSectionSizes();
     createSynchronizer();
   }
@@ -219,6 +228,19 @@ struct ImageTableView::Impl
       pages->addItem(pageText(page));
     pages->setCurrentIndex(layout.currentPage());
     pageBar->setVisible(layout.pages().size() > 1);
+  }
+
+  /// Says why the matrix is empty, when it is.
+  void showHint()
+  {
+    QString text;
+    if (images.empty())
+      text = QStringLiteral("The cases shown have no image files.");
+    else if (model->matrixLayout().placedImages().empty())
+      text = QStringLiteral("None of the %1 images has its first tag among the tags to show.")
+               .arg(images.size());
+    hint->setText(text);
+    hint->setVisible(!text.isEmpty());
   }
 
   /// Wrapped images have no column keys: no column header then.

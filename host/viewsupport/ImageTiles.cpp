@@ -35,7 +35,6 @@ QImage ImageTiles::errorTile(const QSize& size, const QString& filePath, const Q
   font.setPointSizeF(std::max(6.0, font.pointSizeF() * 0.85));
   painter.setFont(font);
   const QString text = QFileInfo(filePath).fileName() + QLatin1Char('\n') + reason;
-  painter.drawText(
-    tile.rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWrapAnywhere, text);
+  painter.drawText(tile.rect().adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, text);
   return tile;
 }

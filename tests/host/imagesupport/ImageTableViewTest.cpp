@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QSignalSpy>
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
@@ -168,6 +169,12 @@ TEST_F(ImageTableViewTest, SuspendedItFollowsNothingAndCatchesUpOnResume)
 
   view->resume();
   EXPECT_EQ(view->displayedAuxFiles().size(), 1u);
+  properties->tagsToShow()->setValue({ "pending" });
+  const auto* hint = parent.findChild<QLabel*>("emptyHint");
+  ASSERT_TRUE(hint);
+  EXPECT_EQ(hint->text(), "None of the 7 images has its first tag among the tags to show.");
+  properties->tagsToShow()->setValue({ "sharp" });
+  EXPECT_TRUE(hint->isHidden());
   EXPECT_TRUE(view->selectedAuxFiles().empty()) << "case 1's red image is not shown";
   selection->setSelection({ 3 });
   EXPECT_EQ(selectedFiles(), std::set<std::string>{ "blue.png" });
