@@ -1,4 +1,5 @@
 #include "analyzer/dataviews/DataViewManager.h"
+#include "analyzer/dataviews/ImageDiffViewInterface.h"
 #include "analyzer/dataviews/ImageMatrixViewInterface.h"
 #include "apps/explorer/ImageViewActions.h"
 #include "apps/explorer/PropertyPanel.h"
@@ -7,11 +8,15 @@
 #include "host/viewsupport/ImageMatrixViewProperties.h"
 #include "host/viewsupport/SelectionModel.h"
 #include "tests/host/imagesupport/ImageFiles.h"
+#include "tests/support/QtMessageGuard.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QInputDialog>
 #include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUndoStack>
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
@@ -88,8 +93,42 @@ TEST(ExplorerImageViews, PropertiesPanelOffersTheLayoutAndTheTagsToShow)
     (std::vector<std::string>{ "approved", "rejected" }));
   EXPECT_EQ(UndoStack::qUndoStack().undoText(), "Change Tags To Show");
 
-  EXPECT_TRUE(ImageViewActions::selectedImages(*view).empty());
   EXPECT_TRUE(ImageViewActions::isPictured("selected-images"));
   EXPECT_FALSE(ImageViewActions::isPictured("table"));
+  UndoStack::clear();
+}
+
+TEST(ExplorerImageViews, CompareImagesAsksForTheReferenceAmongTheSelected)
+{
+  ImageFiles files;
+  loadImageProject(files);
+  UndoStack::clear();
+  auto selection = boost::make_shared<SelectionModel>();
+  auto pipeline = boost::make_shared<DataPipelineManager>(selection);
+  auto manager = boost::make_shared<DataViewManager>(pipeline, nullptr, selection);
+  const auto view = manager->addImageView();
+  selection->setSelection({ 1, 4 });
+  ASSERT_EQ(ImageViewActions::selectedImages(*view).size(), 3u);
+
+  // Xvfb has no window manager to give the dialog focus.
+  testsupport::ExpectedMessage noFocus("SetInputFocus");
+  QString offered;
+  QTimer::singleShot(0,
+    [&]
+    {
+      auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+      ASSERT_TRUE(dialog);
+      offered = dialog->comboBoxItems().join('|');
+      dialog->setTextValue(dialog->comboBoxItems().at(1));
+      dialog->accept();
+    });
+  ImageViewActions::compareSelectedImages(nullptr, *manager, *view);
+
+  EXPECT_EQ(offered.count('|'), 2);
+  ASSERT_EQ(manager->dataViews().size(), 2u);
+  const auto difference =
+    boost::dynamic_pointer_cast<ImageDiffViewInterface>(manager->dataViews().back());
+  ASSERT_TRUE(difference);
+  EXPECT_EQ(UndoStack::qUndoStack().undoText(), "Add Image Difference View");
   UndoStack::clear();
 }
