@@ -93,6 +93,20 @@ struct ImageDiffView::Impl
       view.signalSelectedImagesChanged(view.selectedAuxFiles());
   }
 
+  /// Images erased while the view was suspended.
+  void dropGoneImages()
+  {
+    const std::size_t before = compared.size();
+    compared.erase(
+      std::remove_if(
+        compared.begin(), compared.end(), [](const AuxFilePtr& image) { return !image.lock(); }),
+      compared.end());
+    if (compared.size() == before)
+      return;
+    model->comparedChanged();
+    broadcast();
+  }
+
   void projectChanged(const TransactionRecord& change)
   {
     // An erased record's files cannot be locked any more: their cases were noted beforehand.
@@ -188,6 +202,7 @@ void ImageDiffView::suspend()
 void ImageDiffView::resume()
 {
   m_impl->connections.unblock();
+  m_impl->dropGoneImages();
   m_impl->model->resume();
   m_impl->zoomed(m_impl->properties->zoom()->value());
 }

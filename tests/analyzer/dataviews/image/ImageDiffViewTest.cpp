@@ -166,6 +166,19 @@ TEST_F(ImageDiffFixture, TheViewDropsErasedCasesAndClosesWithItsReference)
   EXPECT_EQ(table.model()->columnCount(), 2);
   ASSERT_EQ(manager->dataViews().size(), 1u);
 
+  // Removed, it misses the erasure of case 3 and catches up when brought back.
+  manager->removeView(view);
+  {
+    Transaction transaction = Project::project().startTransaction();
+    transaction.allowErasure();
+    Project::project().eraseRecords(transaction, { 3 });
+    transaction.commit();
+  }
+  EXPECT_EQ(view->comparedAuxFiles().size(), 1u);
+  manager->restoreView(view);
+  EXPECT_TRUE(view->comparedAuxFiles().empty());
+  EXPECT_EQ(table.model()->columnCount(), 1);
+
   {
     Transaction transaction = Project::project().startTransaction();
     transaction.allowErasure();
