@@ -139,9 +139,10 @@ boost::shared_ptr<SerializerInterface> ImageViewSerializers::scrollPosition(
 {
   const GenericSerializer<int>::Getter2 getter = [positions](int& vertical, int& horizontal)
   { std::tie(vertical, horizontal) = positions(); };
-  const GenericSerializer<int>::Setter2 setter =
-    [setPositions](const int& vertical, const int& horizontal)
-  { setPositions({ vertical, horizontal }); };
+  const GenericSerializer<int>::Setter2 setter = [setPositions](
+                                                   const int& vertical, const int& horizontal) {
+    setPositions({ vertical, horizontal });
+  };
   return boost::make_shared<GenericSerializer<int>>(
     "ScrollPosition", std::vector<std::string>{ "Vertical", "Horizontal" }, getter, setter);
 }
