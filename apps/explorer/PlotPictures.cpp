@@ -59,6 +59,11 @@ bool PlotPictures::isPlot(const QString& kind)
          kind == QLatin1String("line");
 }
 
+bool PlotPictures::isTabular(const QString& kind)
+{
+  return kind == QLatin1String("table") || kind == QLatin1String("selected-cases");
+}
+
 bool PlotPictures::displayAvailable()
 {
   const QString platform = QGuiApplication::platformName();
@@ -106,7 +111,7 @@ QStringList PlotPictures::writeAll(const QString& folder,
   {
     const QString kind = ViewKinds::nameOf(*view);
     QWidget* container = containerOf(view);
-    if (!container)
+    if (!container || !(isPlot(kind) || isTabular(kind)))
       continue;
     if (isPlot(kind) && !displayAvailable())
     {

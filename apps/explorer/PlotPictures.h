@@ -10,8 +10,9 @@ class DataViewInterface;
 class DataViewManagerInterface;
 class QWidget;
 
-/// Pictures of the open views: plotting views through their render windows (PNGExporter),
-/// tabular views by grabbing their widgets. Plot pictures need an OpenGL context, so a display.
+/// Pictures of the plotting and tabular views: plotting views through their render windows
+/// (PNGExporter), tabular views by grabbing their widgets. Plot pictures need an OpenGL context,
+/// so a display. Image views write their own pictures.
 class PlotPictures
 {
 public:
@@ -20,6 +21,8 @@ public:
   static const QSize defaultSize;
 
   static bool isPlot(const QString& kind);
+  /// The table and the selected cases: pictured by grabbing their widgets.
+  static bool isTabular(const QString& kind);
   /// Whether OpenGL windows can be made (not so on the offscreen and minimal platforms).
   static bool displayAvailable();
 
