@@ -9,8 +9,8 @@ class DataViewInterface;
 class DataViewManagerInterface;
 class QWidget;
 
-/// Writes the open views into a folder: the views document "views.xml" and, for each tabular
-/// view, a CSV of the rows it shows, named after its kind ("table.csv", "table-2.csv",
+/// Writes the open views into a folder: the views document "views.xml" and each view this build
+/// can write (see ViewFileFormat) named after its kind ("table.csv", "table-2.csv",
 /// "selected-cases.csv").
 class ViewExport
 {
