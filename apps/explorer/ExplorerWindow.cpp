@@ -41,6 +41,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 #include <QUndoView>
 #include <iostream>
@@ -495,7 +496,8 @@ void ExplorerWindow::startSession(OpenedProject opened)
   UndoStack::clear();
   updateStatus();
   if (!opened.missingImages.isEmpty())
-    report(QStringLiteral("Missing image files"), Wording::missingImages(opened.missingImages));
+    reportOnceOpen(
+      QStringLiteral("Missing image files"), Wording::missingImages(opened.missingImages));
 }
 
 void ExplorerWindow::applyFilters(const std::vector<FilterSettings>& filters)
@@ -578,6 +580,14 @@ void ExplorerWindow::report(const QString& title, const QString& message)
     std::cerr << title.toStdString() << ": " << message.toStdString() << std::endl;
   else
     QMessageBox::warning(this, title, message);
+}
+
+void ExplorerWindow::reportOnceOpen(const QString& title, const QString& message)
+{
+  if (m_mode == Mode::Batch)
+    report(title, message);
+  else
+    QTimer::singleShot(0, this, [this, title, message] { report(title, message); });
 }
 
 void ExplorerWindow::openCsvInteractively()

@@ -117,6 +117,8 @@ private:
   void onCurrentViewChanged();
   void updateStatus();
   void repaintTables();
+  /// Reports once the project is open and its first view shown (at once in batch mode).
+  void reportOnceOpen(const QString& title, const QString& message);
   void updateTitle(const QString& projectName);
   /// The table Ctrl+C copies from: the focused one, else the current view's.
   QTableView* tableToCopy() const;
