@@ -73,9 +73,9 @@ TableMarksLegend::TableMarksLegend(QWidget* parent)
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(6, 2, 6, 2);
   const QStringList texts = { QStringLiteral("fails a filter"),
-    QStringLiteral("range a filter excludes"),
-    QStringLiteral("value's place in its range"),
-    QStringLiteral("locked variable") };
+    QStringLiteral("excluded range"),
+    QStringLiteral("value in its range"),
+    QStringLiteral("locked") };
   const QStringList tips = explanations();
   for (int mark = FailsFilter; mark <= LockedVariable; ++mark)
   {
@@ -86,9 +86,11 @@ TableMarksLegend::TableMarksLegend(QWidget* parent)
       label->setToolTip(tips[mark]);
     layout->addWidget(sample);
     layout->addWidget(text);
-    layout->addSpacing(12);
+    layout->addSpacing(8);
   }
   layout->addStretch(1);
+  // A narrow table keeps its width; the key is then cut on the right, not the table.
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 }
 
 QStringList TableMarksLegend::explanations()

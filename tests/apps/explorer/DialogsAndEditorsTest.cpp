@@ -2,6 +2,7 @@
 
 #include "apps/explorer/CsvImportDialog.h"
 #include "apps/explorer/ExplorerWindow.h"
+#include "apps/explorer/HelpMenu.h"
 #include "apps/explorer/PropertyEditors.h"
 #include "apps/explorer/RangeFilterDialog.h"
 #include "apps/explorer/SelectCasesDialog.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -207,4 +209,29 @@ TEST_F(ExplorerDialogs, RefusedInputKeepsTheDialogsOpenWithTheInputInPlace)
   ASSERT_TRUE(window.openProject([&] { return import.takeProject(); }));
   EXPECT_EQ(Project::project().recordCount(), 3);
   EXPECT_TRUE(Project::project().auxFiles().empty());
+}
+
+TEST_F(ExplorerDialogs, RangeBoundsShowTheHintsPrecisionAndKeepTheExactEnds)
+{
+  ASSERT_TRUE(window.openFile(
+    writeFile(QDir(dir.path()), "fine.csv", "Gap,Load\n0.123456789,1\n2.71828182845,2\n")));
+  RangeFilterDialog dialog(&parent);
+  EXPECT_EQ(dialog.findChild<QLineEdit*>()->text(), "0.123457");
+  EXPECT_EQ(dialog.low(), 0.123456789) << "an untouched bound is the exact lowest value";
+  EXPECT_EQ(dialog.high(), 2.71828182845);
+  dialog.setBounds("0.123457", "1e999");
+  EXPECT_EQ(dialog.problem(), "Both bounds must be numbers.");
+  dialog.setBounds("0.2", "2.7");
+  EXPECT_EQ(dialog.low(), 0.2);
+  EXPECT_EQ(dialog.high(), 2.7) << "a typed bound is what was typed";
+
+  const auto shortcuts = HelpMenu::shortcuts(*window.menuBar());
+  QStringList listed;
+  for (const auto& shortcut : shortcuts)
+    listed << shortcut.action + " = " + shortcut.keys;
+  EXPECT_TRUE(listed.contains("Edit > Copy Selected Rows = Ctrl+C"))
+    << listed.join('\n').toStdString();
+  EXPECT_TRUE(listed.contains("File > Export > Current View = Ctrl+E"));
+  EXPECT_TRUE(listed.contains("View > Add Table = Ctrl+T"));
+  EXPECT_TRUE(HelpMenu::aboutText().contains(QStringLiteral("Qt ") + qVersion()));
 }

@@ -18,8 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 #include <QUndoStack>
+#include <QWindow>
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
 #include <memory>

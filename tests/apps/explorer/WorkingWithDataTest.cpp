@@ -2,6 +2,7 @@
 
 #include "analyzer/dataviews/DataViewManager.h"
 #include "apps/explorer/ExplorerWindow.h"
+#include "apps/explorer/ExportMenu.h"
 #include "apps/explorer/FilterPanel.h"
 #include "apps/explorer/TableMarksLegend.h"
 #include "apps/explorer/ViewArea.h"
@@ -167,4 +168,26 @@ TEST_F(WorkingWithDataTest, TablesShowAKeyToTheirMarks)
   UndoStack::qUndoStack().undo();
   EXPECT_NE(window.viewArea().currentWidget()->findChild<TableMarksLegend*>(), nullptr)
     << "an undone removal brings the key back";
+}
+
+TEST_F(WorkingWithDataTest, ExportWritesTheCurrentTableOrEveryViewIntoAFolder)
+{
+  const auto view = window.addView("table");
+  tableOf(view).sortByColumn(section(tableOf(view), "Length"), Qt::DescendingOrder);
+  const QString path = QDir(dir.path()).filePath("current.csv");
+  ASSERT_TRUE(window.exportMenu().exportCurrentView(path));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+  EXPECT_EQ(lines[0], "Case ID,Length,Width,Material,Stress,Mass");
+  EXPECT_TRUE(lines[1].startsWith("15,3,")) << "in the order shown";
+
+  const QString folder = QDir(dir.path()).filePath("all");
+  EXPECT_EQ(window.exportMenu().exportAllViews(folder),
+    (QStringList{ QDir(folder).filePath("views.xml"),
+      QDir(folder).filePath("selected-cases.csv"),
+      QDir(folder).filePath("table.csv") }));
+  EXPECT_FALSE(window.exportMenu().exportCurrentView(QDir(dir.path()).filePath("no/such/a.csv")));
+  EXPECT_TRUE(window.problems().last().startsWith("Cannot export the view: Cannot write"))
+    << window.problems().last().toStdString();
 }
