@@ -168,14 +168,6 @@ QTableView* ExplorerWindow::tableToCopy() const
 
 void ExplorerWindow::openRecent(const QString& path)
 {
-  if (ProjectFiles::isCsv(path))
-  {
-    if (maySetAsideProject())
-      importCsvInteractively(path);
-    return;
-  }
-  if (!maySetAsideProject())
-    return;
   if (!QFileInfo::exists(path))
   {
     m_recent->remove(path);
@@ -184,7 +176,11 @@ void ExplorerWindow::openRecent(const QString& path)
         .arg(QDir::toNativeSeparators(path)));
     return;
   }
-  if (openFile(path))
+  if (!maySetAsideProject())
+    return;
+  if (ProjectFiles::isCsv(path))
+    importCsvInteractively(path);
+  else if (openFile(path))
     addTableWhenNoViews();
 }
 
