@@ -11,6 +11,7 @@
 #include "apps/explorer/FailureText.h"
 #include "apps/explorer/FilterPanel.h"
 #include "apps/explorer/HelpMenu.h"
+#include "apps/explorer/ImageViewActions.h"
 #include "apps/explorer/PropertyPanel.h"
 #include "apps/explorer/RecentProjects.h"
 #include "apps/explorer/SelectCasesDialog.h"
@@ -438,6 +439,13 @@ void ExplorerWindow::buildViewMenu()
       if (kind.name == QLatin1String("table"))
         add->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_T));
     }
+  views->addAction(QStringLiteral("&Compare Images..."),
+    this,
+    [this]
+    {
+      if (const auto view = m_viewArea->currentView())
+        ImageViewActions::compareSelectedImages(this, *manager(), *view);
+    });
   views->addSeparator();
   m_removeView = views->addAction(
     QStringLiteral("&Remove View"), this, &ExplorerWindow::removeCurrentView, QKeySequence::Close);

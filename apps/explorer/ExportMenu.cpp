@@ -1,6 +1,7 @@
 #include "apps/explorer/ExportMenu.h"
 
 #include "analyzer/dataviews/DataViewInterface.h"
+#include "analyzer/dataviews/DataViewManager.h"
 #include "apps/explorer/ExplorerWindow.h"
 #include "apps/explorer/FailureText.h"
 #include "apps/explorer/ViewArea.h"
@@ -24,7 +25,7 @@ std::optional<ViewFileFormat> currentFormat(ExplorerWindow& window, QString& kin
   if (!container)
     return std::nullopt;
   kind = ViewKinds::nameOf(*view);
-  return ViewFileFormat::of(kind, *container);
+  return ViewFileFormat::of(kind, *container, *window.manager());
 }
 
 } // namespace

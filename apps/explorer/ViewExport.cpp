@@ -40,7 +40,7 @@ QStringList ViewExport::write(const QString& folder,
   {
     const QString kind = ViewKinds::nameOf(*view);
     QWidget* container = containerOf(view);
-    const auto format = container ? ViewFileFormat::of(kind, *container) : std::nullopt;
+    const auto format = container ? ViewFileFormat::of(kind, *container, *manager) : std::nullopt;
     if (!format)
       continue;
     const QString path = dir.filePath(numberedName(kind, used) + "." + format->suffix);

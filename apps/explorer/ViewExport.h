@@ -10,8 +10,9 @@ class DataViewManagerInterface;
 class QWidget;
 
 /// Writes the open views into a folder: the views document "views.xml" and each view this build
-/// can write (see ViewFileFormat) named after its kind ("table.csv", "table-2.csv",
-/// "selected-cases.csv").
+/// can write (see ViewFileFormat) named after its kind: a CSV of the rows a tabular view shows
+/// ("table.csv", "table-2.csv", "selected-cases.csv"), a picture of an image view
+/// ("images.png", "selected-images.png").
 class ViewExport
 {
 public:

@@ -4,10 +4,11 @@
 #include <functional>
 #include <optional>
 
+class DataViewManagerInterface;
 class QWidget;
 
-/// How File > Export writes one view: tabular views as CSV of the rows they show. This is the
-/// one place a kind of view gets its file format.
+/// How File > Export and the batch export write one view: tabular views as CSV of the rows they
+/// show, image views as a PNG picture. This is the one place a kind of view gets its format.
 struct ViewFileFormat
 {
   /// For a file dialog, as "CSV files (*.csv)".
@@ -19,5 +20,7 @@ struct ViewFileFormat
 
   /// The format of a view of the kind (see ViewKinds) shown in `container`; none when this
   /// build cannot write such a view.
-  static std::optional<ViewFileFormat> of(const QString& kind, QWidget& container);
+  static std::optional<ViewFileFormat> of(const QString& kind,
+    QWidget& container,
+    const DataViewManagerInterface& manager);
 };
