@@ -190,3 +190,32 @@ TEST_F(UnsavedWorkTest, OpeningAnotherProjectAsksFirst)
   }
   EXPECT_EQ(window.windowTitle(), "Sample beam study[*] - Vantor Explorer");
 }
+
+TEST_F(UnsavedWorkTest, RecentProjectsKeepTheNewestFirstAndDropWhatIsGone)
+{
+  RecentProjects& recent = window.recentProjects();
+  const QDir folder(dir.path());
+  for (int i = 0; i < 10; ++i)
+    recent.add(folder.filePath(QStringLiteral("p%1.xml").arg(i)));
+  QStringList paths = recent.paths();
+  ASSERT_EQ(paths.size(), RecentProjects::limit);
+  EXPECT_EQ(paths.front(), folder.filePath("p9.xml"));
+  EXPECT_EQ(paths.back(), folder.filePath("p2.xml"));
+  recent.add(folder.filePath("p5.xml"));
+  EXPECT_EQ(recent.paths().front(), folder.filePath("p5.xml"));
+  EXPECT_EQ(recent.paths().size(), RecentProjects::limit) << "no entry twice";
+
+  addFilter();
+  QAction* gone = nullptr;
+  for (QAction* candidate : window.findChildren<QAction*>())
+    if (candidate->text() == "&1 p5.xml")
+      gone = candidate;
+  ASSERT_NE(gone, nullptr);
+  {
+    MessageBoxAnswer ok(QMessageBox::Ok);
+    gone->trigger();
+    EXPECT_TRUE(ok.text.contains("no longer exists")) << ok.text.toStdString();
+  }
+  EXPECT_FALSE(recent.paths().contains(folder.filePath("p5.xml")));
+  EXPECT_TRUE(window.isWindowModified()) << "nothing was asked or lost for a file that is gone";
+}
