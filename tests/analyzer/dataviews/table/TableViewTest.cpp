@@ -1,5 +1,6 @@
 #include "tests/analyzer/dataviews/table/TableFixture.h"
 
+#include "analyzer/dataviews/table/ColumnOrder.h"
 #include "analyzer/dataviews/table/TableHeaderView.h"
 #include "analyzer/dataviews/table/TableRoles.h"
 #include "analyzer/dataviews/table/TableView.h"
@@ -178,6 +179,14 @@ TEST_F(TableViewTest, ColumnOrderSurvivesSaveAndRestore)
   QHeaderView* header = restored->tableView().horizontalHeader();
   EXPECT_EQ(header->logicalIndex(1), 3);
   EXPECT_EQ(header->logicalIndex(2), 1);
+}
+
+TEST_F(TableViewTest, ASavedColumnOrderSkipsNamesThatAreGone)
+{
+  QHeaderView& header = *view->tableView().horizontalHeader();
+  setColumnOrder(header, { "gone", "label", "Case ID", "also gone", "x" });
+  const std::vector<std::string> expected{ "label", "Case ID", "x", "n", "fixed", "!!" };
+  EXPECT_EQ(columnOrder(header), expected);
 }
 
 namespace
