@@ -1,6 +1,7 @@
 #include "analyzer/dataviews/table/TableViewModel.h"
 
 #include "analyzer/dataviews/table/TableRoles.h"
+#include "host/common/NumberText.h"
 #include "host/common/NumericPredicates.h"
 #include "host/common/Variant.h"
 #include "host/core/ScopedExitAction.h"
@@ -53,12 +54,49 @@ QString cellText(const vtkVariant& value)
   return QString::fromStdString(value.ToString());
 }
 
-// A number typed into a numeric cell: the whole text must parse.
-void checkNumericInput(const std::string& text)
+// Refuses a typed value in the user's words; a bad_lexical_cast, as the delegate expects.
+class RefusedValue : public boost::bad_lexical_cast
 {
-  if (!isCompleteNumber(text))
-    throw boost::bad_lexical_cast(typeid(std::string), typeid(double));
-  boost::lexical_cast<double>(text);
+public:
+  RefusedValue(const std::string& text, const char* reason)
+    : boost::bad_lexical_cast(typeid(std::string), typeid(double))
+    , m_message("'" + text + "' " + reason + ".")
+  {
+  }
+  const char* what() const noexcept override { return m_message.c_str(); }
+
+private:
+  std::string m_message;
+};
+
+// A number typed into a numeric cell, read by the shared number rule.
+Variant typedNumber(const std::string& text, ValueType type)
+{
+  if (type == ValueType::Integer)
+  {
+    int64_t whole = 0;
+    switch (parseWholeNumber(text, whole))
+    {
+      case NumberTextStatus::Ok:
+        return Variant(whole);
+      case NumberTextStatus::OutOfRange:
+        throw RefusedValue(text, "is out of range");
+      case NumberTextStatus::NotANumber:
+        break;
+    }
+    throw RefusedValue(text, "is not a whole number");
+  }
+  double real = 0.0;
+  switch (parseRealNumber(text, real))
+  {
+    case NumberTextStatus::Ok:
+      return Variant(real);
+    case NumberTextStatus::OutOfRange:
+      throw RefusedValue(text, "is out of range");
+    case NumberTextStatus::NotANumber:
+      break;
+  }
+  throw RefusedValue(text, "is not a number");
 }
 
 } // namespace
@@ -235,15 +273,22 @@ bool TableViewModel::setCellValue(const QModelIndex& index,
   if (!variable)
     return false;
   std::string text = entered.toStdString();
+  Variant stored(text);
   if (variable->valueType() != ValueType::Text)
   {
     boost::algorithm::trim(text);
     if (isNanNumericInputValue(text))
+    {
       text = TableTexts::NaN.toStdString();
+      stored = Variant::nan();
+    }
     else if (isNullInputValue(text))
+    {
       text = TableTexts::Null.toStdString();
+      stored = Variant::null();
+    }
     else
-      checkNumericInput(text);
+      stored = typedNumber(text, variable->valueType());
   }
   const QString before = shownBefore.toString();
   if ((isNanNumericInputValue(text) && isNanNumericInputValue(before)) ||
@@ -253,8 +298,6 @@ bool TableViewModel::setCellValue(const QModelIndex& index,
   auto record = Project::project().record(caseIdAtRow(index.row()));
   if (record.isNull())
     return false;
-  const Variant stored =
-    variable->valueType() == ValueType::Text ? Variant(text) : Variant::fromText(text);
 
   UndoStack::Macro macro(QStringLiteral("Edit cell value"));
   Transaction transaction = Project::project().startTransaction(QStringLiteral("Edit cell value"));
