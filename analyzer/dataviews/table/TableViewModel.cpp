@@ -209,6 +209,8 @@ QVariant TableViewModel::data(const QModelIndex& index, int role) const
     return QVariant::fromValue<quint64>(caseIdAtRow(index.row()));
   if (role != Qt::DisplayRole && role != Qt::EditRole)
     return {};
+  if (index.column() == m_impl->caseIdColumn)
+    return QVariant::fromValue<quint64>(caseIdAtRow(index.row()));
 
   const QString text =
     cellText(RecordTableUtils::cellValue(m_impl->table, index.row(), index.column()));
@@ -310,24 +312,21 @@ bool TableViewModel::setCellValue(const QModelIndex& index,
 
 uint64_t TableViewModel::caseIdAtRow(int row) const
 {
-  if (m_impl->caseIdColumn < 0)
+  if (m_impl->caseIdColumn < 0 || row < 0 || row >= m_impl->rows)
     return 0;
-  vtkDataArray* ids = vtkDataArray::SafeDownCast(m_impl->table->GetColumn(m_impl->caseIdColumn));
-  return ids ? static_cast<uint64_t>(ids->GetComponent(row, 0)) : 0;
+  return RecordTableUtils::caseID(m_impl->table->GetColumn(m_impl->caseIdColumn), row);
 }
 
 std::vector<int> TableViewModel::rowsOfCases(const std::set<uint64_t>& caseIds) const
 {
   std::vector<int> rows;
-  auto* ids = m_impl->caseIdColumn < 0
-                ? nullptr
-                : vtkDataArray::SafeDownCast(m_impl->table->GetColumn(m_impl->caseIdColumn));
-  if (!ids || caseIds.empty())
+  if (m_impl->caseIdColumn < 0 || caseIds.empty())
     return rows;
+  vtkAbstractArray* ids = m_impl->table->GetColumn(m_impl->caseIdColumn);
   const std::unordered_set<uint64_t> wanted(caseIds.begin(), caseIds.end());
   for (int row = 0; row < m_impl->rows; ++row)
   {
-    if (wanted.count(static_cast<uint64_t>(ids->GetComponent(row, 0))))
+    if (wanted.count(RecordTableUtils::caseID(ids, row)))
       rows.push_back(row);
   }
   return rows;
