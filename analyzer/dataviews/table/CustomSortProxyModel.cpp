@@ -5,22 +5,35 @@
 #include "host/project/Variable.h"
 #include "host/vtkutil/vtkVariantVariableValueLessThan.h"
 
-#include <cmath>
+#include <QPointer>
 #include <vector>
 #include <vtkVariant.h>
 
 struct CustomSortProxyModel::Impl
 {
   vtkVariantVariableValueLessThan variantLess{ false };
-  // Numbers of the sorted column read straight from a table model: formatting every cell
-  // for every comparison would freeze the view at a million rows.
-  std::vector<double> keys;
-  int keyColumn = -1;
+  // The table model beneath the source and the proxies between them. Numeric columns sort on
+  // its order keys: every sort of a column, a header click or the re-sort after a reset, then
+  // compares the same exact values, and a million rows sort without formatting a cell.
+  QPointer<const TableViewModel> table;
+  std::vector<const QAbstractProxyModel*> between;
 
-  void dropKeys()
+  void findTable(const QAbstractItemModel* source)
   {
-    keys.clear();
-    keyColumn = -1;
+    between.clear();
+    while (auto* proxy = qobject_cast<const QAbstractProxyModel*>(source))
+    {
+      between.push_back(proxy);
+      source = proxy->sourceModel();
+    }
+    table = qobject_cast<const TableViewModel*>(source);
+  }
+
+  int tableRow(QModelIndex index) const
+  {
+    for (const QAbstractProxyModel* proxy : between)
+      index = proxy->mapToSource(index);
+    return index.row();
   }
 };
 
@@ -29,44 +42,28 @@ CustomSortProxyModel::CustomSortProxyModel(QObject* parent)
   , m_impl(std::make_unique<Impl>())
 {
   setDynamicSortFilter(true);
-  auto drop = [this] { m_impl->dropKeys(); };
   connect(this,
     &QAbstractProxyModel::sourceModelChanged,
     this,
-    [this, drop]
-    {
-      drop();
-      if (!sourceModel())
-        return;
-      connect(sourceModel(), &QAbstractItemModel::modelReset, this, drop);
-      connect(sourceModel(), &QAbstractItemModel::dataChanged, this, drop);
-      connect(sourceModel(), &QAbstractItemModel::rowsInserted, this, drop);
-      connect(sourceModel(), &QAbstractItemModel::rowsRemoved, this, drop);
-    });
+    [this] { m_impl->findTable(sourceModel()); });
 }
 
 CustomSortProxyModel::~CustomSortProxyModel() = default;
-
-void CustomSortProxyModel::sort(int column, Qt::SortOrder order)
-{
-  m_impl->dropKeys();
-  auto* table = qobject_cast<TableViewModel*>(sourceModel());
-  auto variable = table ? table->variable(column).lock() : nullptr;
-  if (variable && variable->isNumeric() && !variable->hasVariantOrdering())
-  {
-    m_impl->keys = table->numericValues(column);
-    if (int(m_impl->keys.size()) == table->rowCount())
-      m_impl->keyColumn = column;
-  }
-  QSortFilterProxyModel::sort(column, order);
-}
 
 bool CustomSortProxyModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
   if (left.column() < 0)
     return false;
-  if (left.column() == m_impl->keyColumn && right.column() == m_impl->keyColumn)
-    return m_impl->keys[left.row()] < m_impl->keys[right.row()];
+  if (m_impl->table)
+  {
+    const std::vector<uint64_t>& keys = m_impl->table->orderKeys(left.column());
+    if (!keys.empty())
+    {
+      if (m_impl->between.empty())
+        return keys[left.row()] < keys[right.row()];
+      return keys[m_impl->tableRow(left)] < keys[m_impl->tableRow(right)];
+    }
+  }
 
   const auto variable = sourceModel()
                           ->headerData(left.column(), Qt::Horizontal, VariableRole)

@@ -13,8 +13,6 @@ public:
   explicit CustomSortProxyModel(QObject* parent = nullptr);
   ~CustomSortProxyModel() override;
 
-  void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
-
 protected:
   bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 

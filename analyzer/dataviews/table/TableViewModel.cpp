@@ -18,11 +18,14 @@
 #include <boost/lexical_cast.hpp>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <unordered_set>
 #include <vector>
 #include <vtkAbstractArray.h>
 #include <vtkCommand.h>
 #include <vtkDataArray.h>
+#include <vtkDoubleArray.h>
+#include <vtkIdTypeArray.h>
 #include <vtkNew.h>
 #include <vtkTable.h>
 #include <vtkTableAlgorithm.h>
@@ -99,6 +102,20 @@ Variant typedNumber(const std::string& text, ValueType type)
   throw RefusedValue(text, "is not a number");
 }
 
+// Unsigned keys in the order of the values they stand for.
+uint64_t wholeKey(int64_t value)
+{
+  return static_cast<uint64_t>(value) ^ (uint64_t(1) << 63);
+}
+
+uint64_t realKey(double value)
+{
+  uint64_t bits = 0;
+  const double number = value == 0.0 ? 0.0 : value;
+  std::memcpy(&bits, &number, sizeof bits);
+  return (bits >> 63) ? ~bits : bits | (uint64_t(1) << 63);
+}
+
 } // namespace
 
 struct TableViewModel::Impl
@@ -111,6 +128,9 @@ struct TableViewModel::Impl
   int caseIdColumn = -1;
   QIcon lockIcon{ QStringLiteral(":/images/lock_48.png") };
   bool editing = false;
+  // Order keys of the column last sorted, until the table or a value changes.
+  std::vector<uint64_t> keys;
+  int keysColumn = -1;
 
   vtkTable* output() const
   {
@@ -126,6 +146,7 @@ struct TableViewModel::Impl
 
   void refreshColumns()
   {
+    keysColumn = -1;
     table = output();
     rows = int(table->GetNumberOfRows());
     columns = int(table->GetNumberOfColumns());
@@ -256,6 +277,7 @@ bool TableViewModel::setData(const QModelIndex& index, const QVariant& value, in
   ScopedExitAction endEditing([this] { m_impl->editing = false; });
   const QVariant shownBefore = data(index, Qt::EditRole);
   const bool written = setCellValue(index, value, shownBefore);
+  m_impl->keysColumn = -1;
   if (written)
     Q_EMIT dataChanged(index, index);
   return written;
@@ -332,16 +354,33 @@ std::vector<int> TableViewModel::rowsOfCases(const std::set<uint64_t>& caseIds) 
   return rows;
 }
 
-std::vector<double> TableViewModel::numericValues(int column) const
+const std::vector<uint64_t>& TableViewModel::orderKeys(int column) const
 {
-  std::vector<double> values;
-  auto* array = vtkDataArray::SafeDownCast(m_impl->table->GetColumn(column));
-  if (!array)
-    return values;
-  values.resize(array->GetNumberOfTuples());
-  for (vtkIdType row = 0; row < array->GetNumberOfTuples(); ++row)
-    values[row] = array->GetComponent(row, 0);
-  return values;
+  Impl& impl = *m_impl;
+  if (column == impl.keysColumn)
+    return impl.keys;
+  impl.keys.clear();
+  impl.keysColumn = column;
+  auto values = variable(column).lock();
+  if (!values || !values->isNumeric() || values->hasVariantOrdering())
+    return impl.keys;
+  vtkAbstractArray* array = impl.table->GetColumn(column);
+  impl.keys.resize(static_cast<std::size_t>(impl.rows));
+  if (column == impl.caseIdColumn)
+    for (int row = 0; row < impl.rows; ++row)
+      impl.keys[row] = RecordTableUtils::caseID(array, row);
+  else if (auto* wholes = vtkArrayDownCast<vtkIdTypeArray>(array))
+    for (int row = 0; row < impl.rows; ++row)
+      impl.keys[row] = wholeKey(wholes->GetValue(row));
+  else if (auto* reals = vtkArrayDownCast<vtkDoubleArray>(array))
+    for (int row = 0; row < impl.rows; ++row)
+      impl.keys[row] = realKey(reals->GetValue(row));
+  else if (auto* numbers = vtkArrayDownCast<vtkDataArray>(array))
+    for (int row = 0; row < impl.rows; ++row)
+      impl.keys[row] = realKey(numbers->GetComponent(row, 0));
+  else
+    impl.keys.clear();
+  return impl.keys;
 }
 
 int TableViewModel::caseIdColumn() const

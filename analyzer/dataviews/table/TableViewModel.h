@@ -40,8 +40,9 @@ public:
   uint64_t caseIdAtRow(int row) const;
   /// The rows holding the given cases, in ascending order, read from the case-id column.
   std::vector<int> rowsOfCases(const std::set<uint64_t>& caseIds) const;
-  /// A numeric column's values by row, read without formatting; empty for other columns.
-  std::vector<double> numericValues(int column) const;
+  /// Keys whose unsigned order is the order of a numeric column's values, by row, read without
+  /// formatting; empty for text columns and for columns holding NaN or NULL.
+  const std::vector<uint64_t>& orderKeys(int column) const;
   int caseIdColumn() const;
 
 private:
