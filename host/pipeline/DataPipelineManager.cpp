@@ -238,7 +238,11 @@ void DataPipelineManager::applyCellChanges(const TransactionRecord& changes)
         static_cast<std::size_t>(column - columns.begin()), **column, record->row());
   }
   if (rowsChanged)
+  {
     refilter();
+    // The filtered mask has one bit per filtered row.
+    updateSelection();
+  }
   else
     m_filtered->Modified();
   m_unfiltered->Modified();

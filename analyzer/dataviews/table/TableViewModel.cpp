@@ -20,6 +20,7 @@
 #include <cmath>
 #include <cstring>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 #include <vtkAbstractArray.h>
 #include <vtkCommand.h>
@@ -138,16 +139,30 @@ struct TableViewModel::Impl
     return algorithm->GetOutput();
   }
 
-  // The output and its size as of the last modification, which refreshColumns brought up to
-  // date. Qt asks for the counts on every index it makes, too often to ask the pipeline.
-  vtkTable* table = nullptr;
+  // The table shown: the columns of the output as of the last reset, which Qt sees until the
+  // next one. Qt asks for the counts on every index it makes, too often to ask the pipeline.
+  vtkNew<vtkTable> shown;
+  vtkTable* table = shown.Get();
   int rows = 0;
   int columns = 0;
+  bool catchUpQueued = false;
+
+  // Whether the output still has the shown rows and columns; values may have changed in place.
+  bool showsOutput() const
+  {
+    vtkTable* latest = output();
+    if (latest->GetNumberOfRows() != rows || latest->GetNumberOfColumns() != columns)
+      return false;
+    for (int column = 0; column < columns; ++column)
+      if (latest->GetColumn(column) != table->GetColumn(column))
+        return false;
+    return true;
+  }
 
   void refreshColumns()
   {
     keysColumn = -1;
-    table = output();
+    shown->ShallowCopy(output());
     rows = int(table->GetNumberOfRows());
     columns = int(table->GetNumberOfColumns());
     caseIdColumn = -1;
@@ -176,17 +191,40 @@ TableViewModel::TableViewModel(vtkSmartPointer<vtkTableAlgorithm> table, QObject
   , m_impl(std::make_unique<Impl>())
 {
   m_impl->algorithm = std::move(table);
-  m_impl->observer = vtkSmartPointer<vtkVnCommandProxy>::Take(vtkVnCommandProxy::New(
-    [this]
-    {
-      m_impl->refreshColumns();
-      if (m_impl->editing)
-        return;
-      beginResetModel();
-      endResetModel();
-    }));
+  m_impl->observer = vtkSmartPointer<vtkVnCommandProxy>::Take(
+    vtkVnCommandProxy::New([this] { onTableModified(); }));
   m_impl->observerTag = m_impl->algorithm->AddObserver(vtkCommand::ModifiedEvent, m_impl->observer);
   m_impl->refreshColumns();
+}
+
+void TableViewModel::onTableModified()
+{
+  // The view keeps the shown table under the editor; an edit that moved its case across a
+  // filter changes the rows, which Qt learns once the edit is over.
+  if (m_impl->editing)
+  {
+    if (!std::exchange(m_impl->catchUpQueued, true))
+      QMetaObject::invokeMethod(this, [this] { catchUpAfterEdit(); }, Qt::QueuedConnection);
+    return;
+  }
+  beginResetModel();
+  m_impl->refreshColumns();
+  endResetModel();
+}
+
+void TableViewModel::catchUpAfterEdit()
+{
+  m_impl->catchUpQueued = false;
+  if (m_impl->editing)
+  {
+    onTableModified();
+    return;
+  }
+  if (m_impl->showsOutput())
+    return;
+  beginResetModel();
+  m_impl->refreshColumns();
+  endResetModel();
 }
 
 TableViewModel::~TableViewModel()

@@ -46,6 +46,9 @@ public:
   int caseIdColumn() const;
 
 private:
+  void onTableModified();
+  void catchUpAfterEdit();
+
   struct Impl;
   std::unique_ptr<Impl> m_impl;
 };
