@@ -4,7 +4,7 @@
 #include <memory>
 
 /// Sorts rows by the value type of the column's variable: text alphabetically, numbers by
-/// value, and numeric columns holding NaN or NULL by the host's variant ordering.
+/// value, NaN and NULL after them by the host's variant ordering.
 class CustomSortProxyModel : public QSortFilterProxyModel
 {
   Q_OBJECT

@@ -11,6 +11,7 @@
 #include "host/project/Transaction.h"
 #include "host/project/Variable.h"
 #include "host/vtkutil/RecordTableUtils.h"
+#include "host/vtkutil/vtkNanNullValueArray.h"
 #include "host/vtkutil/vtkVnCommandProxy.h"
 
 #include <QIcon>
@@ -19,14 +20,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <unordered_set>
 #include <utility>
 #include <vector>
 #include <vtkAbstractArray.h>
 #include <vtkCommand.h>
 #include <vtkDataArray.h>
-#include <vtkDoubleArray.h>
-#include <vtkIdTypeArray.h>
 #include <vtkNew.h>
 #include <vtkTable.h>
 #include <vtkTableAlgorithm.h>
@@ -109,12 +109,34 @@ uint64_t wholeKey(int64_t value)
   return static_cast<uint64_t>(value) ^ (uint64_t(1) << 63);
 }
 
+// Infinities included; the two keys above +inf's are left for NaN and NULL.
 uint64_t realKey(double value)
 {
   uint64_t bits = 0;
   const double number = value == 0.0 ? 0.0 : value;
   std::memcpy(&bits, &number, sizeof bits);
   return (bits >> 63) ? ~bits : bits | (uint64_t(1) << 63);
+}
+
+// Keys of a numeric column in the host's order of values: numbers, then NaN, then NULL.
+template<class Array, class Key>
+void fillKeys(Array& array, std::vector<uint64_t>& keys, Key key)
+{
+  for (std::size_t row = 0; row < keys.size(); ++row)
+  {
+    switch (array.special(static_cast<vtkIdType>(row)))
+    {
+      case Array::NaN:
+        keys[row] = std::numeric_limits<uint64_t>::max() - 1;
+        break;
+      case Array::Null:
+        keys[row] = std::numeric_limits<uint64_t>::max();
+        break;
+      case Array::None:
+        keys[row] = key(array.GetValue(static_cast<vtkIdType>(row)));
+        break;
+    }
+  }
 }
 
 } // namespace
@@ -400,22 +422,17 @@ const std::vector<uint64_t>& TableViewModel::orderKeys(int column) const
   impl.keys.clear();
   impl.keysColumn = column;
   auto values = variable(column).lock();
-  if (!values || !values->isNumeric() || values->hasVariantOrdering())
+  if (!values || !values->isNumeric())
     return impl.keys;
   vtkAbstractArray* array = impl.table->GetColumn(column);
   impl.keys.resize(static_cast<std::size_t>(impl.rows));
   if (column == impl.caseIdColumn)
     for (int row = 0; row < impl.rows; ++row)
       impl.keys[row] = RecordTableUtils::caseID(array, row);
-  else if (auto* wholes = vtkArrayDownCast<vtkIdTypeArray>(array))
-    for (int row = 0; row < impl.rows; ++row)
-      impl.keys[row] = wholeKey(wholes->GetValue(row));
-  else if (auto* reals = vtkArrayDownCast<vtkDoubleArray>(array))
-    for (int row = 0; row < impl.rows; ++row)
-      impl.keys[row] = realKey(reals->GetValue(row));
-  else if (auto* numbers = vtkArrayDownCast<vtkDataArray>(array))
-    for (int row = 0; row < impl.rows; ++row)
-      impl.keys[row] = realKey(numbers->GetComponent(row, 0));
+  else if (auto* wholes = vtkArrayDownCast<vtkNanNullIdTypeArray>(array))
+    fillKeys(*wholes, impl.keys, wholeKey);
+  else if (auto* reals = vtkArrayDownCast<vtkNanNullDoubleArray>(array))
+    fillKeys(*reals, impl.keys, realKey);
   else
     impl.keys.clear();
   return impl.keys;

@@ -40,8 +40,8 @@ public:
   uint64_t caseIdAtRow(int row) const;
   /// The rows holding the given cases, in ascending order, read from the case-id column.
   std::vector<int> rowsOfCases(const std::set<uint64_t>& caseIds) const;
-  /// Keys whose unsigned order is the order of a numeric column's values, by row, read without
-  /// formatting; empty for text columns and for columns holding NaN or NULL.
+  /// Keys whose unsigned order is the host's order of a numeric column's values (numbers, NaN,
+  /// NULL), by row, read without formatting; empty for text columns.
   const std::vector<uint64_t>& orderKeys(int column) const;
   int caseIdColumn() const;
 
