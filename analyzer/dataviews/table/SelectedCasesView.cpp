@@ -5,6 +5,7 @@
 #include "analyzer/dataviews/table/SelectedCasesModel.h"
 #include "analyzer/dataviews/table/SingleDirectionalSelectionSynchronizer.h"
 #include "analyzer/dataviews/table/SuspendableSelectionModel.h"
+#include "analyzer/dataviews/table/TableRoles.h"
 #include "analyzer/dataviews/table/TableViewModel.h"
 #include "analyzer/dataviews/table/TableViewSelectionConverter.h"
 #include "analyzer/dataviews/table/TableWidget.h"
@@ -58,11 +59,17 @@ SelectedCasesView::SelectedCasesView(boost::shared_ptr<const DataPipelineManager
   m_impl->converter = boost::make_shared<TableViewSelectionConverter>(m_impl->table());
   m_impl->synchronizer = boost::make_shared<SingleDirectionalSelectionSynchronizer>(
     suspendable, m_impl->table(), m_impl->converter);
+  Impl* impl = m_impl.get();
+  m_impl->widget->paintSelectedCases(
+    [impl](uint64_t caseId) { return impl->synchronizer->showsCase(caseId); });
 
   static_cast<Serializer&>(serializer()).addSubElement(m_impl->widget->columnOrderSerializer());
 }
 
-SelectedCasesView::~SelectedCasesView() = default;
+SelectedCasesView::~SelectedCasesView()
+{
+  m_impl->widget->paintSelectedCases(nullptr);
+}
 
 std::string SelectedCasesView::title() const
 {
@@ -109,9 +116,17 @@ int SelectedCasesView::height() const
 
 std::set<uint64_t> SelectedCasesView::selections() const
 {
+  std::set<uint64_t> selected;
   if (!m_impl->widget->exists())
-    return {};
-  return m_impl->converter->rowsToCaseIds(*m_impl->table().selectionModel());
+    return selected;
+  const QAbstractItemModel& model = *m_impl->table().model();
+  for (int row = 0; row < model.rowCount(); ++row)
+  {
+    const uint64_t caseId = model.index(row, 0).data(CaseIdRole).toULongLong();
+    if (m_impl->synchronizer->showsCase(caseId))
+      selected.insert(caseId);
+  }
+  return selected;
 }
 
 QTableView& SelectedCasesView::tableView() const

@@ -2,6 +2,7 @@
 
 #include "analyzer/dataviews/serialize/VectorSerializerInstantiations.h"
 #include "analyzer/dataviews/table/ColumnOrder.h"
+#include "analyzer/dataviews/table/ConstraintVizCellDecorator.h"
 #include "host/core/ScopedExitAction.h"
 
 #include <QHeaderView>
@@ -55,6 +56,14 @@ int TableWidget::width() const
 int TableWidget::height() const
 {
   return exists() ? table().verticalHeader()->length() : 0;
+}
+
+void TableWidget::paintSelectedCases(std::function<bool(uint64_t)> test)
+{
+  if (!exists())
+    return;
+  if (auto* decorator = qobject_cast<ConstraintVizCellDecorator*>(table().itemDelegate()))
+    decorator->setCaseSelectedTest(std::move(test));
 }
 
 boost::shared_ptr<SerializerInterface> TableWidget::columnOrderSerializer() const
