@@ -3,7 +3,29 @@
 #include "host/pipeline/DataPipelineManagerInterface.h"
 #include "host/project/Project.h"
 
+#include <algorithm>
 #include <cstring>
+
+namespace
+{
+
+// Fits the mask to the rows, all bits clear, or clears only the bits set before: a selection
+// change then costs the size of the selections, not of the table.
+void clearMask(vtkBitArray& mask, vtkIdType rows, std::vector<vtkIdType>& setBits)
+{
+  if (mask.GetNumberOfValues() != rows)
+  {
+    mask.SetNumberOfValues(rows);
+    if (rows > 0)
+      std::memset(mask.GetPointer(0), 0, static_cast<std::size_t>((rows + 7) / 8));
+  }
+  else
+    for (vtkIdType row : setBits)
+      mask.SetValue(row, 0);
+  setBits.clear();
+}
+
+} // namespace
 
 SelectionMask::SelectionMask()
 {
@@ -13,32 +35,28 @@ SelectionMask::SelectionMask()
 
 void SelectionMask::select(const std::set<uint64_t>& caseIds, const Project& project)
 {
-  const vtkIdType rows = project.recordCount();
-  m_unfiltered->SetNumberOfValues(rows);
-  if (rows > 0)
-    std::memset(m_unfiltered->GetPointer(0), 0, static_cast<std::size_t>((rows + 7) / 8));
+  clearMask(*m_unfiltered, project.recordCount(), m_selectedRows);
   for (uint64_t caseId : caseIds)
   {
     const vtkIdType row = project.rowOf(caseId);
-    if (row >= 0)
-      m_unfiltered->SetValue(row, 1);
+    if (row < 0)
+      continue;
+    m_unfiltered->SetValue(row, 1);
+    m_selectedRows.push_back(row);
   }
 }
 
 void SelectionMask::follow(const std::vector<vtkIdType>& rows)
 {
-  m_filtered->SetNumberOfValues(static_cast<vtkIdType>(rows.size()));
-  if (rows.empty())
-    return;
-  // Bit by bit through the arrays' bytes: vtkBitArray::SetValue costs a call per bit.
-  const unsigned char* from = m_unfiltered->GetPointer(0);
-  unsigned char* to = m_filtered->GetPointer(0);
-  std::memset(to, 0, (rows.size() + 7) / 8);
-  for (std::size_t i = 0; i < rows.size(); ++i)
+  clearMask(*m_filtered, static_cast<vtkIdType>(rows.size()), m_selectedFilteredRows);
+  for (vtkIdType row : m_selectedRows)
   {
-    const auto row = static_cast<std::size_t>(rows[i]);
-    if (from[row / 8] & (0x80 >> (row % 8)))
-      to[i / 8] = static_cast<unsigned char>(to[i / 8] | (0x80 >> (i % 8)));
+    const auto found = std::lower_bound(rows.begin(), rows.end(), row);
+    if (found == rows.end() || *found != row)
+      continue;
+    const auto filteredRow = static_cast<vtkIdType>(found - rows.begin());
+    m_filtered->SetValue(filteredRow, 1);
+    m_selectedFilteredRows.push_back(filteredRow);
   }
 }
 

@@ -20,7 +20,7 @@ public:
 
   /// Sets exactly the bits of the rows of the selected cases; unknown cases are skipped.
   void select(const std::set<uint64_t>& caseIds, const Project& project);
-  /// The filtered mask takes the bits of the given unfiltered rows.
+  /// The filtered mask takes the bits of the given unfiltered rows (ascending).
   void follow(const std::vector<vtkIdType>& rows);
   /// Fires the modified events, the unfiltered mask's last: observers of it may update
   /// anything downstream of either table.
@@ -29,4 +29,6 @@ public:
 private:
   vtkNew<vtkBitArray> m_unfiltered;
   vtkNew<vtkBitArray> m_filtered;
+  std::vector<vtkIdType> m_selectedRows;
+  std::vector<vtkIdType> m_selectedFilteredRows;
 };

@@ -5,7 +5,7 @@
 #include "host/project/Variable.h"
 #include "host/vtkutil/vtkVariantVariableValueLessThan.h"
 
-#include <QPointer>
+#include <algorithm>
 #include <vector>
 #include <vtkVariant.h>
 
@@ -15,8 +15,12 @@ struct CustomSortProxyModel::Impl
   // The table model beneath the source and the proxies between them. Numeric columns sort on
   // its order keys: every sort of a column, a header click or the re-sort after a reset, then
   // compares the same exact values, and a million rows sort without formatting a cell.
-  QPointer<const TableViewModel> table;
+  const TableViewModel* table = nullptr;
   std::vector<const QAbstractProxyModel*> between;
+  // A sort whose order is the table's own (a table opens sorted by case id, the order the
+  // pipeline gives its rows) shows the rows as they come; a change that breaks the order sorts
+  // them for real.
+  int sortedAsTheyCome = -1;
 
   void findTable(const QAbstractItemModel* source)
   {
@@ -42,10 +46,45 @@ CustomSortProxyModel::CustomSortProxyModel(QObject* parent)
   , m_impl(std::make_unique<Impl>())
 {
   setDynamicSortFilter(true);
-  connect(this,
-    &QAbstractProxyModel::sourceModelChanged,
-    this,
-    [this] { m_impl->findTable(sourceModel()); });
+  connect(this, &QAbstractProxyModel::sourceModelChanged, this, &CustomSortProxyModel::follow);
+}
+
+void CustomSortProxyModel::sort(int column, Qt::SortOrder order)
+{
+  m_impl->sortedAsTheyCome = -1;
+  if (order == Qt::AscendingOrder && rowsComeSortedBy(column))
+  {
+    m_impl->sortedAsTheyCome = column;
+    QSortFilterProxyModel::sort(-1, Qt::AscendingOrder);
+    return;
+  }
+  QSortFilterProxyModel::sort(column, order);
+}
+
+void CustomSortProxyModel::follow()
+{
+  m_impl->findTable(sourceModel());
+  m_impl->sortedAsTheyCome = -1;
+  if (!sourceModel())
+    return;
+  auto check = [this]
+  {
+    const int column = m_impl->sortedAsTheyCome;
+    if (column >= 0 && !rowsComeSortedBy(column))
+      sort(column, Qt::AscendingOrder);
+  };
+  connect(sourceModel(), &QAbstractItemModel::modelReset, this, check);
+  connect(sourceModel(), &QAbstractItemModel::dataChanged, this, check);
+  connect(sourceModel(), &QAbstractItemModel::rowsInserted, this, check);
+  connect(sourceModel(), &QAbstractItemModel::layoutChanged, this, check);
+}
+
+bool CustomSortProxyModel::rowsComeSortedBy(int column) const
+{
+  if (!m_impl->table || !m_impl->between.empty() || column < 0)
+    return false;
+  const std::vector<uint64_t>& keys = m_impl->table->orderKeys(column);
+  return !keys.empty() && std::is_sorted(keys.begin(), keys.end());
 }
 
 CustomSortProxyModel::~CustomSortProxyModel() = default;

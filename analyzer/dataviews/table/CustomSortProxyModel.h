@@ -13,10 +13,15 @@ public:
   explicit CustomSortProxyModel(QObject* parent = nullptr);
   ~CustomSortProxyModel() override;
 
+  void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
 protected:
   bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
+  void follow();
+  bool rowsComeSortedBy(int column) const;
+
   struct Impl;
   std::unique_ptr<Impl> m_impl;
 };

@@ -213,8 +213,8 @@ TableViewModel::TableViewModel(vtkSmartPointer<vtkTableAlgorithm> table, QObject
   , m_impl(std::make_unique<Impl>())
 {
   m_impl->algorithm = std::move(table);
-  m_impl->observer = vtkSmartPointer<vtkVnCommandProxy>::Take(
-    vtkVnCommandProxy::New([this] { onTableModified(); }));
+  m_impl->observer =
+    vtkSmartPointer<vtkVnCommandProxy>::Take(vtkVnCommandProxy::New([this] { onTableModified(); }));
   m_impl->observerTag = m_impl->algorithm->AddObserver(vtkCommand::ModifiedEvent, m_impl->observer);
   m_impl->refreshColumns();
 }
@@ -226,7 +226,8 @@ void TableViewModel::onTableModified()
   if (m_impl->editing)
   {
     if (!std::exchange(m_impl->catchUpQueued, true))
-      QMetaObject::invokeMethod(this, [this] { catchUpAfterEdit(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+        this, [this] { catchUpAfterEdit(); }, Qt::QueuedConnection);
     return;
   }
   beginResetModel();
@@ -259,6 +260,14 @@ WeakPtr<Variable> TableViewModel::variable(int column) const
   if (column < 0 || column >= int(m_impl->variables.size()))
     return {};
   return m_impl->variables[column];
+}
+
+// Sorting and filtering proxies make an index for each comparison, so this one costs no calls.
+QModelIndex TableViewModel::index(int row, int column, const QModelIndex& parent) const
+{
+  if (parent.isValid() || row < 0 || column < 0 || row >= m_impl->rows || column >= m_impl->columns)
+    return {};
+  return createIndex(row, column);
 }
 
 int TableViewModel::rowCount(const QModelIndex& parent) const

@@ -23,6 +23,7 @@ public:
 
   virtual WeakPtr<Variable> variable(int column) const;
 
+  QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
