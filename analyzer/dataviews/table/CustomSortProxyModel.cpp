@@ -119,3 +119,8 @@ bool CustomSortProxyModel::lessThan(const QModelIndex& left, const QModelIndex& 
   }
   return left.data(role).toDouble() < right.data(role).toDouble();
 }
+
+bool CustomSortProxyModel::filterAcceptsRow(int, const QModelIndex&) const
+{
+  return true;
+}

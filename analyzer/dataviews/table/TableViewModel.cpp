@@ -27,6 +27,7 @@
 #include <vtkAbstractArray.h>
 #include <vtkCommand.h>
 #include <vtkDataArray.h>
+#include <vtkIdTypeArray.h>
 #include <vtkNew.h>
 #include <vtkTable.h>
 #include <vtkTableAlgorithm.h>
@@ -137,6 +138,19 @@ void fillKeys(Array& array, std::vector<uint64_t>& keys, Key key)
         break;
     }
   }
+}
+
+// The ids of a case-id column by row, sized beforehand; the column's type is asked once.
+void caseIdsOf(vtkAbstractArray* column, std::vector<uint64_t>& ids)
+{
+  if (auto* wholes = vtkArrayDownCast<vtkIdTypeArray>(column))
+  {
+    for (std::size_t row = 0; row < ids.size(); ++row)
+      ids[row] = static_cast<uint64_t>(wholes->GetValue(static_cast<vtkIdType>(row)));
+    return;
+  }
+  for (std::size_t row = 0; row < ids.size(); ++row)
+    ids[row] = RecordTableUtils::caseID(column, static_cast<vtkIdType>(row));
 }
 
 } // namespace
@@ -413,11 +427,12 @@ std::vector<int> TableViewModel::rowsOfCases(const std::set<uint64_t>& caseIds) 
   std::vector<int> rows;
   if (m_impl->caseIdColumn < 0 || caseIds.empty())
     return rows;
-  vtkAbstractArray* ids = m_impl->table->GetColumn(m_impl->caseIdColumn);
+  std::vector<uint64_t> ids(static_cast<std::size_t>(m_impl->rows));
+  caseIdsOf(m_impl->table->GetColumn(m_impl->caseIdColumn), ids);
   const std::unordered_set<uint64_t> wanted(caseIds.begin(), caseIds.end());
   for (int row = 0; row < m_impl->rows; ++row)
   {
-    if (wanted.count(RecordTableUtils::caseID(ids, row)))
+    if (wanted.count(ids[row]))
       rows.push_back(row);
   }
   return rows;
@@ -436,8 +451,7 @@ const std::vector<uint64_t>& TableViewModel::orderKeys(int column) const
   vtkAbstractArray* array = impl.table->GetColumn(column);
   impl.keys.resize(static_cast<std::size_t>(impl.rows));
   if (column == impl.caseIdColumn)
-    for (int row = 0; row < impl.rows; ++row)
-      impl.keys[row] = RecordTableUtils::caseID(array, row);
+    caseIdsOf(array, impl.keys);
   else if (auto* wholes = vtkArrayDownCast<vtkNanNullIdTypeArray>(array))
     fillKeys(*wholes, impl.keys, wholeKey);
   else if (auto* reals = vtkArrayDownCast<vtkNanNullDoubleArray>(array))
