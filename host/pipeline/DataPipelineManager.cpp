@@ -164,6 +164,7 @@ std::vector<const FilterAbstract*> DataPipelineManager::activeSet() const
 
 void DataPipelineManager::rebuild()
 {
+  m_mask.forgetRows();
   m_evaluator.reset(Project::project().recordCount());
   for (const auto& filter : m_filters)
     if (isActive(*filter))

@@ -2,6 +2,8 @@
 
 #include "host/pipeline/DataPipelineManagerInterface.h"
 #include "host/project/Project.h"
+#include "host/project/Variable.h"
+#include "host/vtkutil/RecordTableUtils.h"
 
 #include <algorithm>
 #include <cstring>
@@ -25,6 +27,22 @@ void clearMask(vtkBitArray& mask, vtkIdType rows, std::vector<vtkIdType>& setBit
   setBits.clear();
 }
 
+// The first entry from `from` on whose case id is not below the given one: by steps that
+// double, then halving, so that a walk through ascending ids stays near where it was.
+template<class Iterator>
+Iterator firstNotBelow(Iterator from, Iterator end, uint64_t caseId)
+{
+  auto below = [](const auto& entry, uint64_t id) { return entry.first < id; };
+  std::ptrdiff_t step = 1;
+  Iterator low = from;
+  while (end - low > step && below(low[step], caseId))
+  {
+    low += step;
+    step *= 2;
+  }
+  return std::lower_bound(low, end - low > step ? low + step + 1 : end, caseId, below);
+}
+
 } // namespace
 
 SelectionMask::SelectionMask()
@@ -36,14 +54,41 @@ SelectionMask::SelectionMask()
 void SelectionMask::select(const std::set<uint64_t>& caseIds, const Project& project)
 {
   clearMask(*m_unfiltered, project.recordCount(), m_selectedRows);
+  const std::vector<CaseRow>& byId = rowsByCaseId(project);
+  auto next = byId.begin();
   for (uint64_t caseId : caseIds)
   {
-    const vtkIdType row = project.rowOf(caseId);
-    if (row < 0)
+    next = firstNotBelow(next, byId.end(), caseId);
+    if (next == byId.end())
+      break;
+    if (next->first != caseId)
       continue;
-    m_unfiltered->SetValue(row, 1);
-    m_selectedRows.push_back(row);
+    m_unfiltered->SetValue(next->second, 1);
+    m_selectedRows.push_back(next->second);
   }
+}
+
+void SelectionMask::forgetRows()
+{
+  m_rowsKnown = false;
+  m_rowsByCaseId.clear();
+}
+
+const std::vector<SelectionMask::CaseRow>& SelectionMask::rowsByCaseId(const Project& project)
+{
+  if (m_rowsKnown && static_cast<vtkIdType>(m_rowsByCaseId.size()) == project.recordCount())
+    return m_rowsByCaseId;
+  m_rowsByCaseId.clear();
+  auto caseIds = project.caseIdVariable().lock();
+  vtkAbstractArray* ids = caseIds ? caseIds->column().array() : nullptr;
+  const vtkIdType rows = ids ? std::min(ids->GetNumberOfValues(), project.recordCount()) : 0;
+  m_rowsByCaseId.reserve(static_cast<std::size_t>(rows));
+  for (vtkIdType row = 0; row < rows; ++row)
+    m_rowsByCaseId.emplace_back(RecordTableUtils::caseID(ids, row), row);
+  if (!std::is_sorted(m_rowsByCaseId.begin(), m_rowsByCaseId.end()))
+    std::sort(m_rowsByCaseId.begin(), m_rowsByCaseId.end());
+  m_rowsKnown = true;
+  return m_rowsByCaseId;
 }
 
 void SelectionMask::follow(const std::vector<vtkIdType>& rows)
