@@ -11,20 +11,26 @@
 namespace
 {
 
-// Fits the mask to the rows, all bits clear, or clears only the bits set before: a selection
-// change then costs the size of the selections, not of the table.
+// Fits the mask to the rows, all bits clear. A few bits set before are cleared one by one, so
+// that a small selection change costs the size of the selections, not of the table.
 void clearMask(vtkBitArray& mask, vtkIdType rows, std::vector<vtkIdType>& setBits)
 {
-  if (mask.GetNumberOfValues() != rows)
+  const bool few = static_cast<vtkIdType>(setBits.size()) * 64 < rows;
+  if (mask.GetNumberOfValues() == rows && few)
+    for (vtkIdType row : setBits)
+      mask.SetValue(row, 0);
+  else
   {
     mask.SetNumberOfValues(rows);
     if (rows > 0)
       std::memset(mask.GetPointer(0), 0, static_cast<std::size_t>((rows + 7) / 8));
   }
-  else
-    for (vtkIdType row : setBits)
-      mask.SetValue(row, 0);
   setBits.clear();
+}
+
+bool isSet(const unsigned char* bits, std::size_t index)
+{
+  return bits[index / 8] & (0x80 >> (index % 8));
 }
 
 // The first entry from `from` on whose case id is not below the given one: by steps that
@@ -94,6 +100,21 @@ const std::vector<SelectionMask::CaseRow>& SelectionMask::rowsByCaseId(const Pro
 void SelectionMask::follow(const std::vector<vtkIdType>& rows)
 {
   clearMask(*m_filtered, static_cast<vtkIdType>(rows.size()), m_selectedFilteredRows);
+  if (rows.empty())
+    return;
+  // A large selection is cheaper to read off the unfiltered mask row by row than to look up.
+  if (m_selectedRows.size() * 16 > rows.size())
+  {
+    const unsigned char* from = m_unfiltered->GetPointer(0);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+    {
+      if (!isSet(from, static_cast<std::size_t>(rows[i])))
+        continue;
+      m_filtered->SetValue(static_cast<vtkIdType>(i), 1);
+      m_selectedFilteredRows.push_back(static_cast<vtkIdType>(i));
+    }
+    return;
+  }
   for (vtkIdType row : m_selectedRows)
   {
     const auto found = std::lower_bound(rows.begin(), rows.end(), row);
