@@ -5,7 +5,6 @@
 #include "analyzer/dataviews/table/SelectedCasesModel.h"
 #include "analyzer/dataviews/table/SingleDirectionalSelectionSynchronizer.h"
 #include "analyzer/dataviews/table/SuspendableSelectionModel.h"
-#include "analyzer/dataviews/table/TableRoles.h"
 #include "analyzer/dataviews/table/TableViewModel.h"
 #include "analyzer/dataviews/table/TableViewSelectionConverter.h"
 #include "analyzer/dataviews/table/TableWidget.h"
@@ -116,17 +115,9 @@ int SelectedCasesView::height() const
 
 std::set<uint64_t> SelectedCasesView::selections() const
 {
-  std::set<uint64_t> selected;
-  if (!m_impl->widget->exists())
-    return selected;
-  const QAbstractItemModel& model = *m_impl->table().model();
-  for (int row = 0; row < model.rowCount(); ++row)
-  {
-    const uint64_t caseId = model.index(row, 0).data(CaseIdRole).toULongLong();
-    if (m_impl->synchronizer->showsCase(caseId))
-      selected.insert(caseId);
-  }
-  return selected;
+  const auto& synchronizer = *m_impl->synchronizer;
+  return m_impl->widget->casesOfRows(
+    [&synchronizer](uint64_t caseId) { return synchronizer.showsCase(caseId); });
 }
 
 QTableView& SelectedCasesView::tableView() const

@@ -180,3 +180,10 @@ QTableView& TableView::tableView() const
 {
   return m_impl->table();
 }
+
+std::set<uint64_t> TableView::selections() const
+{
+  const auto& synchronizer = m_impl->synchronizer;
+  return m_impl->widget->casesOfRows(
+    [&synchronizer](uint64_t caseId) { return synchronizer && synchronizer->showsCase(caseId); });
+}

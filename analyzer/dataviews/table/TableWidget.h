@@ -3,6 +3,7 @@
 #include <boost/shared_ptr.hpp>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <vtkSmartPointer.h>
 
 class QTableView;
@@ -28,6 +29,8 @@ public:
   int height() const;
   /// Paints the rows of the cases the test accepts as selected.
   void paintSelectedCases(std::function<bool(uint64_t)> test);
+  /// The cases of the rows the test accepts.
+  std::set<uint64_t> casesOfRows(const std::function<bool(uint64_t)>& test) const;
   /// "ColumnOrder": the header texts in visual order.
   boost::shared_ptr<SerializerInterface> columnOrderSerializer() const;
 

@@ -89,6 +89,7 @@ TEST_F(SharedSelectionTest, AFilteredTableNeverNarrowsTheSharedSelection)
   auto filter = filterX(2.5, 10.0);
   EXPECT_EQ(selection->getSelections(), chosen) << "adding a filter";
   EXPECT_EQ(casesPaintedSelected(table->tableView()), (std::set<uint64_t>{ 3, 4 }));
+  EXPECT_EQ(table->selections(), (std::set<uint64_t>{ 3, 4 }));
   filter->setRange(2.5, 9.0);
   EXPECT_EQ(selection->getSelections(), chosen) << "changing a filter";
   table->useFilters()->setValue(false);
