@@ -1,20 +1,26 @@
 #include "bench/RatioReporter.h"
 
+#include "analyzer/dataviews/line/RawDataPlotBuilder.h"
+#include "analyzer/dataviews/line/SolidLineColorAssigner.h"
 #include "analyzer/dataviews/line/SortTable.h"
 #include "analyzer/dataviews/line/SplitTableByColumn.h"
+#include "host/charts/SpatialVariableProperty2D.h"
 #include "host/core/UndoStack.h"
 #include "host/project/Project.h"
 #include "host/project/ProjectContents.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <boost/make_shared.hpp>
 #include <random>
 #include <string>
 #include <vector>
 #include <vtkDoubleArray.h>
 #include <vtkNew.h>
+#include <vtkPlot.h>
 #include <vtkStringArray.h>
 #include <vtkTable.h>
+#include <vtkTrivialProducer.h>
 #include <vtkTypeUInt64Array.h>
 
 namespace
@@ -136,8 +142,37 @@ void SplitByTextKeyBaseline(benchmark::State& state)
   }
 }
 
+/// Plots of a thousand groups, each computing its points as it does before it is drawn.
+void BuildPlots(benchmark::State& state)
+{
+  LineData data(state.range(0));
+  vtkNew<vtkTrivialProducer> source;
+  source->SetOutput(data.table);
+  RawDataPlotBuilder builder(source.Get(), boost::make_shared<SolidLineColorAssigner>());
+  builder.xVar()->setValue(Project::project().variable("x"));
+  builder.yVar()->setValue(Project::project().variable("y"));
+  builder.sortBy()->setValue(Project::project().variable("x"));
+  builder.colorByData()->setValue(true);
+  builder.colorVar()->setValue(Project::project().variable("group"));
+  builder.outputAlgorithm()->Update();
+  for (auto _ : state)
+  {
+    builder.rebuildPlots();
+    for (const auto& plot : builder.plots())
+      plot->Update();
+  }
+  state.counters["plots"] = double(builder.plots().size());
+}
+
+void BuildPlotsBaseline(benchmark::State& state)
+{
+  splitBy(state, "group");
+}
+
 } // namespace
 
+BENCHMARK(BuildPlots)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BuildPlotsBaseline)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SortTableByReal)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SortTableByRealBaseline)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SplitByRealKey)->Arg(1000000)->Unit(benchmark::kMillisecond);

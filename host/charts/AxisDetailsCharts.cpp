@@ -97,6 +97,12 @@ AxisDetailsCharts::AxisDetailsCharts(const std::string& name,
   m_announcedRange[0] = chartAxis->GetMinimum();
   m_announcedRange[1] = chartAxis->GetMaximum();
 
+  auto announce = [this] { signalAxisDetailsChanged(); };
+  m_connections.add(m_min->signalValueChanged.connect([announce](double) { announce(); }));
+  m_connections.add(m_max->signalValueChanged.connect([announce](double) { announce(); }));
+  m_connections.add(
+    m_useCustomGridSpacing->signalValueChanged.connect([announce](bool) { announce(); }));
+  m_connections.add(m_gridSpacing->signalValueChanged.connect([announce](double) { announce(); }));
   m_connections.add(
     m_useCustomGridSpacing->signalValueChanged.connect([this](bool) { applyGridSpacing(); }));
   m_connections.add(

@@ -8,6 +8,7 @@
 // Charts are painted by the OpenGL context device, wherever they are shown.
 VTK_MODULE_INIT(vtkRenderingOpenGL2);
 VTK_MODULE_INIT(vtkRenderingContextOpenGL2);
+VTK_MODULE_INIT(vtkRenderingFreeType);
 
 vtkStandardNewMacro(ChartXY);
 

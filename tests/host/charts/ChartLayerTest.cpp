@@ -3,13 +3,16 @@
 #include "host/charts/ChartAxes.h"
 #include "host/charts/ChartXY.h"
 #include "host/charts/ChartXYLocationTransformer.h"
+#include "host/charts/DataView2DSelectionSynchronizer.h"
 #include "host/charts/SpatialVariableProperty2D.h"
 #include "host/charts/VTKChartsMouseModeProperty.h"
 #include "host/charts/vtkChartUtils.h"
 #include "host/core/InvalidPropertyValueException.h"
 #include "host/core/UndoStack.h"
+#include "host/plotsupport/PlotSelectionModel.h"
 #include "host/project/Project.h"
 #include "host/project/ProjectContents.h"
+#include "host/viewsupport/SelectionModel.h"
 #include "tests/host/serialization/XmlText.h"
 
 #include <QUndoStack>
@@ -21,8 +24,10 @@
 #include <vtkContextScene.h>
 #include <vtkContextView.h>
 #include <vtkDoubleArray.h>
+#include <vtkIdTypeArray.h>
 #include <vtkNew.h>
 #include <vtkPlotPoints.h>
+#include <vtkRenderWindowInteractor.h>
 #include <vtkTable.h>
 #include <vtkTypeUInt64Array.h>
 
@@ -126,10 +131,13 @@ TEST_F(ChartLayerTest, AxisRangesAreUndoableFixedUntilFittedAndAnnounced)
 
   std::vector<double> announced;
   axisX.max()->signalValueChanged.connect([&](double value) { announced.push_back(value); });
+  int changes = 0;
+  axisX.signalAxisDetailsChanged.connect([&] { ++changes; });
   axisX.max()->setValue(8);
   EXPECT_EQ(chart->GetAxis(ChartAxes::bottom)->GetMaximum(), 8);
   EXPECT_EQ(UndoStack::qUndoStack().undoText(), QStringLiteral("Change X-Axis Max"));
   EXPECT_EQ(announced, (std::vector<double>{ 8 }));
+  EXPECT_EQ(changes, 1);
   EXPECT_THROW(axisX.min()->setValue(std::nan("")), vantor::InvalidPropertyValueException);
 
   // Fitting again ignores the custom range, but only on the axis fitted.
@@ -210,4 +218,50 @@ TEST_F(ChartLayerTest, PixelsAndAxisValuesConvertBothWays)
   const vtkVector2d pixel = transformer.getPixelLocationFromWorldCoordinates(world);
   EXPECT_DOUBLE_EQ(pixel[0], 250);
   EXPECT_DOUBLE_EQ(pixel[1], 190);
+}
+
+TEST_F(ChartLayerTest, ChartSelectionsAndSharedSelectionFollowEachOther)
+{
+  auto shared = boost::make_shared<SelectionModel>();
+  vtkNew<vtkRenderWindowInteractor> interactor;
+  DataView2DSelectionSynchronizer synchronizer(
+    chart, boost::make_shared<PlotSelectionModel>(interactor.Get(), shared));
+  synchronizer.setPlotsToSynchronize({ plot.Get() });
+  int announced = 0;
+  synchronizer.signalSelectionChanged.connect([&] { ++announced; });
+
+  shared->setSelection({ 12 });
+  synchronizer.updateChartSelections();
+  ASSERT_EQ(plot->GetSelection()->GetNumberOfTuples(), 1);
+  EXPECT_EQ(plot->GetSelection()->GetValue(0), 1);
+
+  auto pick = [&](std::vector<vtkIdType> rows)
+  {
+    vtkNew<vtkIdTypeArray> points;
+    for (vtkIdType row : rows)
+      points->InsertNextValue(row);
+    plot->SetSelection(points);
+    chart->InvokeEvent(vtkCommand::SelectionChangedEvent);
+  };
+  pick({ 0, 2 });
+  EXPECT_EQ(shared->getSelections(), (std::set<uint64_t>{ 11, 13 }));
+  EXPECT_EQ(announced, 1);
+  EXPECT_EQ(plot->GetSelection()->GetNumberOfTuples(), 2);
+
+  interactor->SetShiftKey(1);
+  pick({ 1 });
+  EXPECT_EQ(shared->getSelections(), (std::set<uint64_t>{ 11, 12, 13 }));
+  interactor->SetShiftKey(0);
+  interactor->SetControlKey(1);
+  pick({ 0 });
+  EXPECT_EQ(shared->getSelections(), (std::set<uint64_t>{ 12, 13 }));
+  interactor->SetControlKey(0);
+
+  synchronizer.suspend();
+  pick({ 0 });
+  EXPECT_EQ(shared->getSelections(), (std::set<uint64_t>{ 12, 13 }));
+  synchronizer.resume();
+  pick({});
+  EXPECT_TRUE(shared->getSelections().empty());
+  EXPECT_EQ(announced, 4);
 }
