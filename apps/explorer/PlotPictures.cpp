@@ -3,6 +3,7 @@
 #include "analyzer/dataviews/DataViewInterface.h"
 #include "analyzer/dataviews/DataViewManagerInterface.h"
 #include "analyzer/dataviews/export/PNGExporter.h"
+#include "apps/explorer/ImageViewActions.h"
 #include "apps/explorer/ViewKinds.h"
 #include "host/core/ExceptionBase.h"
 #include "host/filesystem/FileInfo.h"
@@ -106,7 +107,8 @@ QStringList PlotPictures::writeAll(const QString& folder,
   {
     const QString kind = ViewKinds::nameOf(*view);
     QWidget* container = containerOf(view);
-    if (!container)
+    // Image views are pictured with their thumbnails by the views export.
+    if (!container || ImageViewActions::isPictured(kind))
       continue;
     if (isPlot(kind) && !displayAvailable())
     {
