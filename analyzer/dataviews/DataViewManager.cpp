@@ -5,6 +5,7 @@
 #include "analyzer/dataviews/image/ImageDiffView.h"
 #include "analyzer/dataviews/image/ImageMatrixView.h"
 #include "analyzer/dataviews/image/SelectedImageView.h"
+#include "analyzer/dataviews/scatter2d/ScatterPlot2D.h"
 #include "analyzer/dataviews/scatter3d/ScatterPlot3D.h"
 #include "analyzer/dataviews/table/SelectedCasesView.h"
 #include "analyzer/dataviews/table/TableView.h"
@@ -106,7 +107,11 @@ boost::shared_ptr<ImageDiffViewInterface> DataViewManager::addImageDiffView(AuxF
 
 boost::shared_ptr<ScatterPlot2DInterface> DataViewManager::add2DScatterView()
 {
-  viewKindNotAvailable("2D scatter plot");
+  vtkSmartPointer<vtkRenderWindow> window = createRenderWindow();
+  auto view = boost::make_shared<ScatterPlot2D>(m_pipeline, m_selectionModel, *window);
+  view->setSelectionColor(m_selectionColor);
+  addConstructedView(view, *window);
+  return view;
 }
 
 boost::shared_ptr<LinePlotInterface> DataViewManager::addLinePlot()

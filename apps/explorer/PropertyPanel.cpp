@@ -76,10 +76,10 @@ public:
     addMouseMode(*view);
     add("X Variable", view->xVar());
     add("Y Variable", view->yVar());
-    addEnum("Coloring", view->coloringType(), { "Solid Color", "By Variable", "By Rules" });
+    addEnum("Coloring Type", view->coloringType(), { "Solid Color", "By Variable", "By Rules" });
     add("Color Variable", view->colorVar());
     add("Color", view->color());
-    add("Scaling Factor", view->scalingFactor());
+    add("Size", view->scalingFactor());
     addAxes(view->axisDetails());
   }
 
