@@ -16,7 +16,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qtbase5-dev libqt5opengl5-dev libvtk9-dev libvtk9-qt-dev
   libboost-all-dev libeigen3-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev
   xvfb xauth libgl1-mesa-dri fonts-dejavu-core
 )
 

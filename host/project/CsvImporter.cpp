@@ -1,13 +1,16 @@
 #include "host/project/CsvImporter.h"
 
+#include "host/common/NumberText.h"
 #include "host/common/NumericPredicates.h"
 #include "host/filesystem/FileInfo.h"
 #include "host/project/CsvReader.h"
 #include "host/project/ImportError.h"
+#include "host/project/ProjectError.h"
 
 #include <QFileInfo>
 #include <algorithm>
 #include <boost/algorithm/string.hpp>
+#include <limits>
 #include <set>
 
 namespace
@@ -41,6 +44,26 @@ int findColumn(const std::vector<std::string>& header,
   return -1;
 }
 
+[[noreturn]] void failOutOfRange(const CsvReader& reader,
+  std::size_t row,
+  const CsvColumn& column,
+  const std::string& field)
+{
+  reader.fail(row,
+    "column " + CsvReader::quoted(column.name) + ": the number " +
+      CsvReader::quoted(trimmed(field)) + " is out of range.");
+}
+
+[[noreturn]] void failNotANumber(const CsvReader& reader,
+  std::size_t row,
+  const CsvColumn& column,
+  const std::string& field)
+{
+  reader.fail(row,
+    "column " + CsvReader::quoted(column.name) + " holds numbers, but this line has " +
+      CsvReader::quoted(trimmed(field)) + ".");
+}
+
 std::vector<std::string> splitTags(const std::string& field)
 {
   std::vector<std::string> parts;
@@ -72,9 +95,9 @@ CsvImporter::Layout CsvImporter::layout(const CsvReader& reader) const
   result.imageColumn = findColumn(header, m_options.imageColumn, { "Image", "Image File" });
   result.tagsColumn = findColumn(header, m_options.tagsColumn, { "Tags" });
   if (!m_options.imageColumn.empty() && result.imageColumn < 0)
-    reader.fail("there is no image column named \"" + m_options.imageColumn + "\".");
+    reader.fail("there is no image column named " + CsvReader::quoted(m_options.imageColumn) + ".");
   if (!m_options.tagsColumn.empty() && result.tagsColumn < 0)
-    reader.fail("there is no tags column named \"" + m_options.tagsColumn + "\".");
+    reader.fail("there is no tags column named " + CsvReader::quoted(m_options.tagsColumn) + ".");
   for (std::size_t i = 0; i < header.size(); ++i)
   {
     const int column = static_cast<int>(i);
@@ -93,13 +116,14 @@ void CsvImporter::detectTypes(const CsvReader& reader, Layout& layout) const
 {
   // Known once a column's first number or text is seen; forced types are known from the start.
   std::vector<bool> known(layout.variables.size(), false);
+  std::vector<bool> forced(layout.variables.size(), false);
   for (std::size_t i = 0; i < layout.variables.size(); ++i)
   {
-    const auto forced = m_options.types.find(layout.variables[i].name);
-    if (forced != m_options.types.end())
+    const auto type = m_options.types.find(layout.variables[i].name);
+    if (type != m_options.types.end())
     {
-      layout.variables[i].type = forced->second;
-      known[i] = true;
+      layout.variables[i].type = type->second;
+      known[i] = forced[i] = true;
     }
   }
   for (std::size_t row = 0; row < reader.rowCount(); ++row)
@@ -111,21 +135,21 @@ void CsvImporter::detectTypes(const CsvReader& reader, Layout& layout) const
       const std::string& field = fields[static_cast<std::size_t>(layout.sourceColumns[i])];
       if (column.type == ValueType::Text || isBlankOrSpecial(field))
         continue;
-      const Variant value = Variant::fromText(field);
+      Variant value;
+      const NumberTextStatus status = parseNumber(field, value);
+      if (status == NumberTextStatus::OutOfRange)
+        failOutOfRange(reader, row, column, field);
       if (!known[i])
       {
-        column.type = value.isText()                           ? ValueType::Text
+        column.type = status != NumberTextStatus::Ok           ? ValueType::Text
                       : value.kind() == Variant::Kind::Integer ? ValueType::Integer
                                                                : ValueType::Real;
         known[i] = true;
         continue;
       }
-      if (value.isText())
-        reader.fail(row,
-          "column \"" + column.name + "\" holds numbers, but this line has \"" + trimmed(field) +
-            "\".");
-      if (value.kind() == Variant::Kind::Real && column.type == ValueType::Integer &&
-          m_options.types.count(column.name) == 0)
+      if (status != NumberTextStatus::Ok)
+        failNotANumber(reader, row, column, field);
+      if (value.kind() == Variant::Kind::Real && column.type == ValueType::Integer && !forced[i])
         column.type = ValueType::Real;
     }
   }
@@ -133,11 +157,13 @@ void CsvImporter::detectTypes(const CsvReader& reader, Layout& layout) const
 
 void CsvImporter::assignNatures(const CsvReader& reader, Layout& layout) const
 {
+  std::set<std::string> names;
+  for (const auto& column : layout.variables)
+    names.insert(column.name);
   for (const auto& entry : m_options.natures)
-    if (std::none_of(layout.variables.begin(),
-          layout.variables.end(),
-          [&](const CsvColumn& column) { return column.name == entry.first; }))
-      reader.fail("there is no column named \"" + entry.first + "\" to give a nature.");
+    if (names.count(entry.first) == 0)
+      reader.fail(
+        "there is no column named " + CsvReader::quoted(entry.first) + " to give a nature.");
   const auto lastNumeric = std::find_if(layout.variables.rbegin(),
     layout.variables.rend(),
     [](const CsvColumn& column) { return column.type != ValueType::Text; });
@@ -167,10 +193,21 @@ std::vector<Variant> CsvImporter::values(const CsvReader& reader,
       result.emplace_back(field.empty() ? Variant::null() : Variant(field));
       continue;
     }
-    const Variant value = field.empty() ? Variant::null() : Variant::fromText(field);
-    if (value.isText())
-      reader.fail(
-        row, "column \"" + column.name + "\" holds numbers, but this line has \"" + field + "\".");
+    if (isBlankOrSpecial(field))
+    {
+      result.emplace_back(field.empty() ? Variant::null() : Variant::fromText(field));
+      continue;
+    }
+    Variant value;
+    const NumberTextStatus status = parseNumber(field, value);
+    if (status == NumberTextStatus::OutOfRange)
+      failOutOfRange(reader, row, column, field);
+    if (status != NumberTextStatus::Ok)
+      failNotANumber(reader, row, column, field);
+    if (column.type == ValueType::Integer && value.kind() != Variant::Kind::Integer)
+      reader.fail(row,
+        "column " + CsvReader::quoted(column.name) + " holds whole numbers, but this line has " +
+          CsvReader::quoted(field) + ".");
     result.push_back(value);
   }
   return result;
@@ -178,14 +215,30 @@ std::vector<Variant> CsvImporter::values(const CsvReader& reader,
 
 uint64_t CsvImporter::caseId(const CsvReader& reader, std::size_t row, const std::string& field)
 {
-  const Variant value = Variant::fromText(field);
-  if (value.kind() != Variant::Kind::Integer || value.longValue() < 0)
-    reader.fail(
-      row, "the case identifier \"" + trimmed(field) + "\" is not a whole number of zero or more.");
-  return static_cast<uint64_t>(value.longValue());
+  uint64_t id = 0;
+  switch (parseCaseId(field, id))
+  {
+    case NumberTextStatus::Ok:
+      return id;
+    case NumberTextStatus::OutOfRange:
+      reader.fail(row,
+        "the case identifier " + CsvReader::quoted(trimmed(field)) + " is larger than " +
+          std::to_string(std::numeric_limits<uint64_t>::max()) + ".");
+    case NumberTextStatus::NotANumber:
+      break;
+  }
+  reader.fail(row,
+    "the case identifier " + CsvReader::quoted(trimmed(field)) +
+      " is not a whole number of zero or more.");
 }
 
 ProjectContents CsvImporter::read(const QString& path) const
+{
+  std::vector<std::string> warnings;
+  return read(path, warnings);
+}
+
+ProjectContents CsvImporter::read(const QString& path, std::vector<std::string>& warnings) const
 {
   const CsvReader reader(path);
   const Layout columns = layout(reader);
@@ -196,7 +249,14 @@ ProjectContents CsvImporter::read(const QString& path) const
   {
     if (column.name == Variable::caseIdName)
       reader.fail("a variable cannot be named \"" + column.name + "\".");
-    contents.addVariable(column.name, column.nature, column.type);
+    try
+    {
+      contents.addVariable(column.name, column.nature, column.type);
+    }
+    catch (const ProjectError& error)
+    {
+      reader.fail(error.message() + ".");
+    }
   }
   contents.reserve(reader.rowCount());
   std::set<std::string> tagsSeen;
@@ -210,7 +270,14 @@ ProjectContents CsvImporter::read(const QString& path) const
         : row + 1;
     if (contents.hasRecord(id))
       reader.fail(row, "case " + std::to_string(id) + " appears a second time.");
-    contents.addRecord(id, values(reader, row, fields, columns));
+    try
+    {
+      contents.addRecord(id, values(reader, row, fields, columns));
+    }
+    catch (const ProjectError& error)
+    {
+      reader.fail(row, error.message() + ".");
+    }
     if (columns.imageColumn < 0)
       continue;
     const std::string image = trimmed(fields[static_cast<std::size_t>(columns.imageColumn)]);
@@ -218,8 +285,9 @@ ProjectContents CsvImporter::read(const QString& path) const
       continue;
     const FileInfo file(FileInfo::resolve(QString::fromStdString(image), folder));
     if (!file.exists())
-      reader.fail(
-        row, "the image file \"" + file.absolutePath().toStdString() + "\" does not exist.");
+      reader.fail(row,
+        "the image file " + CsvReader::quoted(file.absolutePath().toStdString()) +
+          " does not exist.");
     const auto tags = columns.tagsColumn >= 0
                         ? splitTags(fields[static_cast<std::size_t>(columns.tagsColumn)])
                         : std::vector<std::string>();
@@ -230,5 +298,6 @@ ProjectContents CsvImporter::read(const QString& path) const
   }
   if (!tagOrder.empty())
     contents.setTagGroups({ TagGroup("Tags", tagOrder) });
+  warnings.insert(warnings.end(), reader.warnings().begin(), reader.warnings().end());
   return contents;
 }

@@ -46,6 +46,9 @@ public:
   /// The columns that would become variables, for an import dialog to show.
   std::vector<CsvColumn> columns(const QString& path) const;
   ProjectContents read(const QString& path) const;
+  /// Also adds what the reader changed to read the file (such as a Latin-1 file read as such)
+  /// to `warnings`, in words for the user.
+  ProjectContents read(const QString& path, std::vector<std::string>& warnings) const;
 
 private:
   struct Layout
