@@ -1,6 +1,7 @@
 #include "apps/explorer/RangeFilterDialog.h"
 
 #include "apps/explorer/PropertyEditors.h"
+#include "host/common/NumberText.h"
 #include "host/project/Project.h"
 
 #include <QComboBox>
@@ -16,9 +17,14 @@ namespace
 
 bool readNumber(const QLineEdit& edit, double& value)
 {
-  bool ok = false;
-  value = edit.text().trimmed().toDouble(&ok);
-  return ok && !std::isnan(value);
+  return parseRealNumber(edit.text().toStdString(), value) == NumberTextStatus::Ok;
+}
+
+double numberOf(const QLineEdit& edit)
+{
+  double value = 0.0;
+  readNumber(edit, value);
+  return value;
 }
 
 } // namespace
@@ -94,12 +100,12 @@ VariablePtr RangeFilterDialog::variable() const
 
 double RangeFilterDialog::low() const
 {
-  return m_low->text().trimmed().toDouble();
+  return numberOf(*m_low);
 }
 
 double RangeFilterDialog::high() const
 {
-  return m_high->text().trimmed().toDouble();
+  return numberOf(*m_high);
 }
 
 void RangeFilterDialog::setBounds(const QString& low, const QString& high)
