@@ -43,6 +43,8 @@ build() {
   shift
   # Paths relative to the checkout, so that every clone shares ccache's results.
   export CCACHE_BASEDIR="$root"
+  # Debug information names the build folder; without this every clone would miss the cache.
+  export CCACHE_NOHASHDIR=true
   cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" "$@" >/dev/null
   cmake --build "$dir" -j "$(nproc)"
 }
