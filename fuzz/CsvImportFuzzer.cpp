@@ -10,8 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
   try
   {
     CsvImporter().columns(path);
-    std::vector<std::string> warnings;
-    CsvImporter().read(path, warnings);
+    CsvImporter().import(path);
   }
   catch (const ImportError&)
   {

@@ -2,22 +2,16 @@
 
 #include "analyzer/dataviews/DataViewInterface.h"
 #include "analyzer/dataviews/DataViewManagerInterface.h"
-#include "apps/explorer/TableCsvWriter.h"
+#include "apps/explorer/ViewFileFormat.h"
 #include "apps/explorer/ViewKinds.h"
 #include "apps/explorer/ViewsDocument.h"
 #include "host/core/ExceptionBase.h"
 
 #include <QDir>
-#include <QTableView>
 #include <map>
 
 namespace
 {
-
-bool isTabular(const QString& kind)
-{
-  return kind == QLatin1String("table") || kind == QLatin1String("selected-cases");
-}
 
 QString numberedName(const QString& kind, std::map<QString, int>& used)
 {
@@ -45,12 +39,12 @@ QStringList ViewExport::write(const QString& folder,
   for (const auto& view : manager->dataViews())
   {
     const QString kind = ViewKinds::nameOf(*view);
-    QWidget* container = isTabular(kind) ? containerOf(view) : nullptr;
-    const QTableView* table = container ? container->findChild<QTableView*>() : nullptr;
-    if (!table)
+    QWidget* container = containerOf(view);
+    const auto format = container ? ViewFileFormat::of(kind, *container, *manager) : std::nullopt;
+    if (!format)
       continue;
-    const QString path = dir.filePath(numberedName(kind, used) + ".csv");
-    TableCsvWriter::write(*table, path);
+    const QString path = dir.filePath(numberedName(kind, used) + "." + format->suffix);
+    format->write(path);
     written << path;
   }
   return written;

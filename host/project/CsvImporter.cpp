@@ -84,7 +84,7 @@ CsvImporter::CsvImporter(CsvImportOptions options)
 
 std::vector<CsvColumn> CsvImporter::columns(const QString& path) const
 {
-  return layout(CsvReader(path)).variables;
+  return layout(CsvReader(path, m_options.skipLines)).variables;
 }
 
 CsvImporter::Layout CsvImporter::layout(const CsvReader& reader) const
@@ -92,11 +92,13 @@ CsvImporter::Layout CsvImporter::layout(const CsvReader& reader) const
   const auto& header = reader.header();
   Layout result;
   result.caseIdColumn = findColumn(header, m_options.caseIdColumn, {});
-  result.imageColumn = findColumn(header, m_options.imageColumn, { "Image", "Image File" });
-  result.tagsColumn = findColumn(header, m_options.tagsColumn, { "Tags" });
-  if (!m_options.imageColumn.empty() && result.imageColumn < 0)
+  if (m_options.withImages)
+    result.imageColumn = findColumn(header, m_options.imageColumn, { "Image", "Image File" });
+  if (m_options.withTags)
+    result.tagsColumn = findColumn(header, m_options.tagsColumn, { "Tags" });
+  if (m_options.withImages && !m_options.imageColumn.empty() && result.imageColumn < 0)
     reader.fail("there is no image column named " + CsvReader::quoted(m_options.imageColumn) + ".");
-  if (!m_options.tagsColumn.empty() && result.tagsColumn < 0)
+  if (m_options.withTags && !m_options.tagsColumn.empty() && result.tagsColumn < 0)
     reader.fail("there is no tags column named " + CsvReader::quoted(m_options.tagsColumn) + ".");
   for (std::size_t i = 0; i < header.size(); ++i)
   {
@@ -234,17 +236,17 @@ uint64_t CsvImporter::caseId(const CsvReader& reader, std::size_t row, const std
 
 ProjectContents CsvImporter::read(const QString& path) const
 {
-  std::vector<std::string> warnings;
-  return read(path, warnings);
+  return import(path).contents;
 }
 
-ProjectContents CsvImporter::read(const QString& path, std::vector<std::string>& warnings) const
+CsvImportResult CsvImporter::import(const QString& path) const
 {
-  const CsvReader reader(path);
+  const CsvReader reader(path, m_options.skipLines);
   const Layout columns = layout(reader);
   const QString folder = QFileInfo(path).absolutePath();
 
-  ProjectContents contents;
+  CsvImportResult result;
+  ProjectContents& contents = result.contents;
   for (const auto& column : columns.variables)
   {
     if (column.name == Variable::caseIdName)
@@ -284,10 +286,9 @@ ProjectContents CsvImporter::read(const QString& path, std::vector<std::string>&
     if (image.empty())
       continue;
     const FileInfo file(FileInfo::resolve(QString::fromStdString(image), folder));
+    // The case stays with its attachment: the image views show a missing file as such.
     if (!file.exists())
-      reader.fail(row,
-        "the image file " + CsvReader::quoted(file.absolutePath().toStdString()) +
-          " does not exist.");
+      result.missingImageFiles.push_back(file.absolutePath().toStdString());
     const auto tags = columns.tagsColumn >= 0
                         ? splitTags(fields[static_cast<std::size_t>(columns.tagsColumn)])
                         : std::vector<std::string>();
@@ -298,6 +299,6 @@ ProjectContents CsvImporter::read(const QString& path, std::vector<std::string>&
   }
   if (!tagOrder.empty())
     contents.setTagGroups({ TagGroup("Tags", tagOrder) });
-  warnings.insert(warnings.end(), reader.warnings().begin(), reader.warnings().end());
-  return contents;
+  result.warnings = reader.warnings();
+  return result;
 }

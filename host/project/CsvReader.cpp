@@ -127,10 +127,10 @@ public:
   Parser(const Parser&) = delete;
   Parser& operator=(const Parser&) = delete;
 
-  void parse(const std::string& text)
+  /// Parses from `begin`, the start of line `line` + 1.
+  void parse(const std::string& text, std::size_t begin, int line)
   {
-    int line = 0;
-    for (std::size_t begin = 0; begin < text.size();)
+    for (; begin < text.size();)
     {
       const std::size_t end = lineEnd(text, begin);
       ++line;
@@ -193,7 +193,7 @@ private:
   std::exception_ptr m_refusal;
 };
 
-CsvReader::CsvReader(const QString& path)
+CsvReader::CsvReader(const QString& path, int skipLines)
   : m_fileName(QFileInfo(path).fileName().toStdString())
 {
   QFile file(path);
@@ -209,9 +209,16 @@ CsvReader::CsvReader(const QString& path)
     m_warnings.push_back(
       m_fileName + ": the file is not valid UTF-8 text; it was read as Latin-1.");
   }
-  Parser(*this, separatorOf(text)).parse(text);
+  std::size_t begin = 0;
+  for (int line = 0; line < skipLines; ++line)
+    begin = lineEnd(text, begin);
+  Parser(*this, separatorOf(text.substr(begin))).parse(text, begin, skipLines);
   if (m_header.empty())
-    fail("the file is empty; the first line must name the columns.");
+    fail(skipLines > 0 ? "nothing follows the " +
+                           (skipLines == 1 ? std::string("first line")
+                                           : "first " + std::to_string(skipLines) + " lines") +
+                           " skipped; the line after them must name the columns."
+                       : "the file is empty; the first line must name the columns.");
 }
 
 void CsvReader::addRow(const std::vector<std::string>& cells, int line)

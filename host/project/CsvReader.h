@@ -13,9 +13,10 @@
 class CsvReader
 {
 public:
-  /// Throws ImportError when the file cannot be read or split into rows, has no header, names a
-  /// column twice or has a row with another field count than the header.
-  explicit CsvReader(const QString& path);
+  /// Ignores the first `skipLines` lines. Throws ImportError when the file cannot be read or
+  /// split into rows, has no header, names a column twice or has a row with another field count
+  /// than the header.
+  explicit CsvReader(const QString& path, int skipLines = 0);
 
   const std::vector<std::string>& header() const { return m_header; }
   std::size_t rowCount() const { return m_rowLines.size(); }

@@ -132,7 +132,8 @@ TEST_F(BatchExport, ProblemsGoToStandardErrorWithAFailingExitCode)
                                   "please\": the text there is not a value"))
     << broken.err.toStdString();
   EXPECT_TRUE(broken.err.contains(
-    "Cannot add a scatter3d view: The 3D scatter plot view is not available in this build."));
+    "Cannot add a 3D scatter plot view: The 3D scatter plot view is not available in this "
+    "build."));
   EXPECT_EQ(filesIn(out("broken")),
     (QStringList{ "selected-cases.csv", "table-2.csv", "table.csv", "views.xml" }))
     << "what did load is still exported";

@@ -31,9 +31,9 @@ std::string errorOf(const char* name)
 
 std::vector<std::string> readInto(const char* name)
 {
-  std::vector<std::string> warnings;
-  Project::project().assign(CsvImporter().read(dataFile(name), warnings));
-  return warnings;
+  CsvImportResult result = CsvImporter().import(dataFile(name));
+  Project::project().assign(std::move(result.contents));
+  return result.warnings;
 }
 
 Variant valueOf(const std::string& variable, uint64_t caseId)
