@@ -3,7 +3,9 @@
 #   scripts/setup.sh explorer [explorer arguments...]
 #   scripts/setup.sh test [ctest arguments...]
 # Environment: BUILD_DIR (default: build), BUILD_TYPE (default: RelWithDebInfo),
-#              SANITIZER (address, undefined or address,undefined).
+#              SANITIZER (address, undefined or address,undefined),
+#              SANITIZER_BUILD_DIR (default: build-sanitize), SANITIZER_PASS (default: 1; 0
+#              skips the second test pass under AddressSanitizer and UndefinedBehaviorSanitizer).
 set -euo pipefail
 
 mode=${1:-}
@@ -16,7 +18,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qtbase5-dev libqt5opengl5-dev libvtk9-dev libvtk9-qt-dev
   libboost-all-dev libeigen3-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libcsv-dev
   xvfb xauth libgl1-mesa-dri fonts-dejavu-core
 )
 
@@ -35,14 +37,27 @@ install_packages() {
     "${missing[@]}" >/dev/null
 }
 
+# build DIR [cmake options...]
 build() {
+  local dir=$1
+  shift
   # Paths relative to the checkout, so that every clone shares ccache's results.
   export CCACHE_BASEDIR="$root"
   # Debug information names the build folder; without this every clone would miss the cache.
   export CCACHE_NOHASHDIR=true
-  cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" \
-    -DSANITIZER="${SANITIZER:-}" >/dev/null
-  cmake --build "$build_dir" -j "$(nproc)"
+  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" "$@" >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+}
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build of
+# its own kept lean: no benchmarks, -O1 and line tables only.
+sanitizer_pass() {
+  local dir=${SANITIZER_BUILD_DIR:-$root/build-sanitize}
+  build "$dir" -DSANITIZER=address,undefined -DVANTOR_BUILD_BENCHMARKS=OFF \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
+    -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG"
+  cd "$dir"
+  VANTOR_FORCE_XVFB=1 with_display ctest --output-on-failure "$@"
 }
 
 with_display() {
@@ -56,14 +71,19 @@ with_display() {
 case "$mode" in
   test)
     install_packages
-    build
-    cd "$build_dir"
-    # One display for the whole run: widget and rendering tests need OpenGL.
-    VANTOR_FORCE_XVFB=1 with_display ctest --output-on-failure "$@"
+    build "$build_dir" -DSANITIZER="${SANITIZER:-}"
+    (
+      cd "$build_dir"
+      # One display for the whole run: widget and rendering tests need OpenGL.
+      VANTOR_FORCE_XVFB=1 with_display ctest --output-on-failure "$@"
+    )
+    if [ "${SANITIZER_PASS:-1}" = 1 ] && [ -z "${SANITIZER:-}" ]; then
+      sanitizer_pass "$@"
+    fi
     ;;
   explorer)
     install_packages
-    build
+    build "$build_dir" -DSANITIZER="${SANITIZER:-}"
     explorer="$build_dir/apps/explorer/explorer"
     if [ ! -x "$explorer" ]; then
       echo "Built the library; the explorer application is not part of this build yet."

@@ -6,6 +6,7 @@
 #include "analyzer/dataviews/serialize/SelectedCasesViewFinder.h"
 #include "analyzer/dataviews/serialize/ViewCollectionSerializer.h"
 #include "apps/explorer/FailureText.h"
+#include "host/common/XmlDocumentLoader.h"
 #include "host/serialization/SerializerInterface.h"
 
 #include <QFile>
@@ -147,6 +148,13 @@ ViewsDocument::Problems ViewsDocument::restore(const QDomElement& views) const
        child = child.nextSiblingElement())
   {
     ++position;
+    const QString where =
+      QStringLiteral("View %1 of %2 (\"%3\")").arg(position).arg(total).arg(child.tagName());
+    if (!ViewCollectionSerializer(m_manager).isViewKind(child.tagName().toStdString()))
+    {
+      problems.skipped << where + " was skipped: there is no kind of view of that name";
+      continue;
+    }
     const std::size_t viewsBefore = m_manager->dataViews().size();
     try
     {
@@ -155,8 +163,6 @@ ViewsDocument::Problems ViewsDocument::restore(const QDomElement& views) const
     catch (...)
     {
       const QString reason = FailureText::reason(std::current_exception());
-      const QString where =
-        QStringLiteral("View %1 of %2 (\"%3\")").arg(position).arg(total).arg(child.tagName());
       const auto view = viewReading(child, viewsBefore);
       if (!view)
       {
@@ -181,16 +187,15 @@ QDomElement ViewsDocument::readViewsElement(const QString& path, QDomDocument& d
                                  file.exists() ? QStringLiteral("it cannot be read")
                                                : QStringLiteral("there is no such file"))
                                .toStdString());
-  QString message;
-  int line = 0;
-  int column = 0;
-  if (!document.setContent(&file, &message, &line, &column))
+  XmlDocumentLoader::Problem problem;
+  if (!XmlDocumentLoader::load(document, file.readAll(), problem))
     throw ViewsDocumentError(
-      QStringLiteral("%1, line %2, column %3: the file is not well-formed XML (%4).")
+      QString(problem.tooDeep ? "%1, line %2, column %3: the file is refused: %4."
+                              : "%1, line %2, column %3: the file is not well-formed XML (%4).")
         .arg(name)
-        .arg(line)
-        .arg(column)
-        .arg(message)
+        .arg(problem.line)
+        .arg(problem.column)
+        .arg(problem.reason)
         .toStdString());
   QDomElement root = document.documentElement();
   const QDomElement views = root.tagName() == viewsName ? root : root.firstChildElement(viewsName);

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+class Variant;
+
 /// One rule for reading numbers typed by users or stored in files, shared by the CSV import,
 /// the project document, range filters and cell edits:
 /// - blanks around the text are ignored; hexadecimal forms are not numbers;
@@ -25,3 +27,7 @@ NumberTextStatus parseRealNumber(const std::string& text, double& value);
 NumberTextStatus parseWholeNumber(const std::string& text, int64_t& value);
 /// A case id: decimal digits with an optional leading '+', 0 to 2^64 - 1.
 NumberTextStatus parseCaseId(const std::string& text, uint64_t& value);
+/// A number as a Variant by parseRealNumber's rule: an integer when the text is digits (with an
+/// optional sign) that fit in 64 bits, otherwise a real number. `value` is set only on success.
+/// Variant::fromText keeps out-of-range numbers as text; readers that must refuse them use this.
+NumberTextStatus parseNumber(const std::string& text, Variant& value);

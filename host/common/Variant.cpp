@@ -1,5 +1,6 @@
 #include "host/common/Variant.h"
 
+#include "host/common/NumberText.h"
 #include "host/common/NumericPredicates.h"
 
 #include <cerrno>
@@ -13,23 +14,16 @@ namespace
 
 bool parseInteger(const std::string& text, int64_t& value)
 {
-  if (text.empty())
+  const std::size_t digitsFrom = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+  if (text.size() == digitsFrom ||
+      text.find_first_not_of("0123456789", digitsFrom) != std::string::npos)
     return false;
-  errno = 0;
-  char* end = nullptr;
-  const long long parsed = std::strtoll(text.c_str(), &end, 10);
-  if (errno != 0 || end != text.c_str() + text.size())
-    return false;
-  value = parsed;
-  return true;
+  return parseWholeNumber(text, value) == NumberTextStatus::Ok;
 }
 
 bool parseReal(const std::string& text, double& value)
 {
-  if (!isCompleteNumber(text))
-    return false;
-  value = std::strtod(text.c_str(), nullptr);
-  return true;
+  return parseRealNumber(text, value) == NumberTextStatus::Ok;
 }
 
 std::string trimmed(const std::string& text)
@@ -84,14 +78,26 @@ Variant Variant::fromText(const std::string& text)
     return nan();
   if (isNullInputValue(text))
     return null();
+  Variant number;
+  if (::parseNumber(text, number) == NumberTextStatus::Ok)
+    return number;
+  return Variant(text);
+}
+
+NumberTextStatus parseNumber(const std::string& text, Variant& value)
+{
   const std::string number = trimmed(text);
   int64_t integer = 0;
   if (parseInteger(number, integer))
-    return Variant(integer);
+  {
+    value = Variant(integer);
+    return NumberTextStatus::Ok;
+  }
   double real = 0.0;
-  if (parseReal(number, real))
-    return Variant(real);
-  return Variant(text);
+  const NumberTextStatus status = parseRealNumber(number, real);
+  if (status == NumberTextStatus::Ok)
+    value = Variant(real);
+  return status;
 }
 
 double Variant::doubleValue() const

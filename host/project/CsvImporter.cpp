@@ -1,13 +1,16 @@
 #include "host/project/CsvImporter.h"
 
+#include "host/common/NumberText.h"
 #include "host/common/NumericPredicates.h"
 #include "host/filesystem/FileInfo.h"
 #include "host/project/CsvReader.h"
 #include "host/project/ImportError.h"
+#include "host/project/ProjectError.h"
 
 #include <QFileInfo>
 #include <algorithm>
 #include <boost/algorithm/string.hpp>
+#include <limits>
 #include <set>
 
 namespace
@@ -39,6 +42,26 @@ int findColumn(const std::vector<std::string>& header,
       return static_cast<int>(i);
   }
   return -1;
+}
+
+[[noreturn]] void failOutOfRange(const CsvReader& reader,
+  std::size_t row,
+  const CsvColumn& column,
+  const std::string& field)
+{
+  reader.fail(row,
+    "column " + CsvReader::quoted(column.name) + ": the number " +
+      CsvReader::quoted(trimmed(field)) + " is out of range.");
+}
+
+[[noreturn]] void failNotANumber(const CsvReader& reader,
+  std::size_t row,
+  const CsvColumn& column,
+  const std::string& field)
+{
+  reader.fail(row,
+    "column " + CsvReader::quoted(column.name) + " holds numbers, but this line has " +
+      CsvReader::quoted(trimmed(field)) + ".");
 }
 
 std::vector<std::string> splitTags(const std::string& field)
@@ -74,9 +97,9 @@ CsvImporter::Layout CsvImporter::layout(const CsvReader& reader) const
   if (m_options.withTags)
     result.tagsColumn = findColumn(header, m_options.tagsColumn, { "Tags" });
   if (m_options.withImages && !m_options.imageColumn.empty() && result.imageColumn < 0)
-    reader.fail("there is no image column named \"" + m_options.imageColumn + "\".");
+    reader.fail("there is no image column named " + CsvReader::quoted(m_options.imageColumn) + ".");
   if (m_options.withTags && !m_options.tagsColumn.empty() && result.tagsColumn < 0)
-    reader.fail("there is no tags column named \"" + m_options.tagsColumn + "\".");
+    reader.fail("there is no tags column named " + CsvReader::quoted(m_options.tagsColumn) + ".");
   for (std::size_t i = 0; i < header.size(); ++i)
   {
     const int column = static_cast<int>(i);
@@ -95,13 +118,14 @@ void CsvImporter::detectTypes(const CsvReader& reader, Layout& layout) const
 {
   // Known once a column's first number or text is seen; forced types are known from the start.
   std::vector<bool> known(layout.variables.size(), false);
+  std::vector<bool> forced(layout.variables.size(), false);
   for (std::size_t i = 0; i < layout.variables.size(); ++i)
   {
-    const auto forced = m_options.types.find(layout.variables[i].name);
-    if (forced != m_options.types.end())
+    const auto type = m_options.types.find(layout.variables[i].name);
+    if (type != m_options.types.end())
     {
-      layout.variables[i].type = forced->second;
-      known[i] = true;
+      layout.variables[i].type = type->second;
+      known[i] = forced[i] = true;
     }
   }
   for (std::size_t row = 0; row < reader.rowCount(); ++row)
@@ -113,21 +137,21 @@ void CsvImporter::detectTypes(const CsvReader& reader, Layout& layout) const
       const std::string& field = fields[static_cast<std::size_t>(layout.sourceColumns[i])];
       if (column.type == ValueType::Text || isBlankOrSpecial(field))
         continue;
-      const Variant value = Variant::fromText(field);
+      Variant value;
+      const NumberTextStatus status = parseNumber(field, value);
+      if (status == NumberTextStatus::OutOfRange)
+        failOutOfRange(reader, row, column, field);
       if (!known[i])
       {
-        column.type = value.isText()                           ? ValueType::Text
+        column.type = status != NumberTextStatus::Ok           ? ValueType::Text
                       : value.kind() == Variant::Kind::Integer ? ValueType::Integer
                                                                : ValueType::Real;
         known[i] = true;
         continue;
       }
-      if (value.isText())
-        reader.fail(row,
-          "column \"" + column.name + "\" holds numbers, but this line has \"" + trimmed(field) +
-            "\".");
-      if (value.kind() == Variant::Kind::Real && column.type == ValueType::Integer &&
-          m_options.types.count(column.name) == 0)
+      if (status != NumberTextStatus::Ok)
+        failNotANumber(reader, row, column, field);
+      if (value.kind() == Variant::Kind::Real && column.type == ValueType::Integer && !forced[i])
         column.type = ValueType::Real;
     }
   }
@@ -135,11 +159,13 @@ void CsvImporter::detectTypes(const CsvReader& reader, Layout& layout) const
 
 void CsvImporter::assignNatures(const CsvReader& reader, Layout& layout) const
 {
+  std::set<std::string> names;
+  for (const auto& column : layout.variables)
+    names.insert(column.name);
   for (const auto& entry : m_options.natures)
-    if (std::none_of(layout.variables.begin(),
-          layout.variables.end(),
-          [&](const CsvColumn& column) { return column.name == entry.first; }))
-      reader.fail("there is no column named \"" + entry.first + "\" to give a nature.");
+    if (names.count(entry.first) == 0)
+      reader.fail(
+        "there is no column named " + CsvReader::quoted(entry.first) + " to give a nature.");
   const auto lastNumeric = std::find_if(layout.variables.rbegin(),
     layout.variables.rend(),
     [](const CsvColumn& column) { return column.type != ValueType::Text; });
@@ -169,10 +195,21 @@ std::vector<Variant> CsvImporter::values(const CsvReader& reader,
       result.emplace_back(field.empty() ? Variant::null() : Variant(field));
       continue;
     }
-    const Variant value = field.empty() ? Variant::null() : Variant::fromText(field);
-    if (value.isText())
-      reader.fail(
-        row, "column \"" + column.name + "\" holds numbers, but this line has \"" + field + "\".");
+    if (isBlankOrSpecial(field))
+    {
+      result.emplace_back(field.empty() ? Variant::null() : Variant::fromText(field));
+      continue;
+    }
+    Variant value;
+    const NumberTextStatus status = parseNumber(field, value);
+    if (status == NumberTextStatus::OutOfRange)
+      failOutOfRange(reader, row, column, field);
+    if (status != NumberTextStatus::Ok)
+      failNotANumber(reader, row, column, field);
+    if (column.type == ValueType::Integer && value.kind() != Variant::Kind::Integer)
+      reader.fail(row,
+        "column " + CsvReader::quoted(column.name) + " holds whole numbers, but this line has " +
+          CsvReader::quoted(field) + ".");
     result.push_back(value);
   }
   return result;
@@ -180,11 +217,21 @@ std::vector<Variant> CsvImporter::values(const CsvReader& reader,
 
 uint64_t CsvImporter::caseId(const CsvReader& reader, std::size_t row, const std::string& field)
 {
-  const Variant value = Variant::fromText(field);
-  if (value.kind() != Variant::Kind::Integer || value.longValue() < 0)
-    reader.fail(
-      row, "the case identifier \"" + trimmed(field) + "\" is not a whole number of zero or more.");
-  return static_cast<uint64_t>(value.longValue());
+  uint64_t id = 0;
+  switch (parseCaseId(field, id))
+  {
+    case NumberTextStatus::Ok:
+      return id;
+    case NumberTextStatus::OutOfRange:
+      reader.fail(row,
+        "the case identifier " + CsvReader::quoted(trimmed(field)) + " is larger than " +
+          std::to_string(std::numeric_limits<uint64_t>::max()) + ".");
+    case NumberTextStatus::NotANumber:
+      break;
+  }
+  reader.fail(row,
+    "the case identifier " + CsvReader::quoted(trimmed(field)) +
+      " is not a whole number of zero or more.");
 }
 
 ProjectContents CsvImporter::read(const QString& path) const
@@ -204,7 +251,14 @@ CsvImportResult CsvImporter::import(const QString& path) const
   {
     if (column.name == Variable::caseIdName)
       reader.fail("a variable cannot be named \"" + column.name + "\".");
-    contents.addVariable(column.name, column.nature, column.type);
+    try
+    {
+      contents.addVariable(column.name, column.nature, column.type);
+    }
+    catch (const ProjectError& error)
+    {
+      reader.fail(error.message() + ".");
+    }
   }
   contents.reserve(reader.rowCount());
   std::set<std::string> tagsSeen;
@@ -218,7 +272,14 @@ CsvImportResult CsvImporter::import(const QString& path) const
         : row + 1;
     if (contents.hasRecord(id))
       reader.fail(row, "case " + std::to_string(id) + " appears a second time.");
-    contents.addRecord(id, values(reader, row, fields, columns));
+    try
+    {
+      contents.addRecord(id, values(reader, row, fields, columns));
+    }
+    catch (const ProjectError& error)
+    {
+      reader.fail(row, error.message() + ".");
+    }
     if (columns.imageColumn < 0)
       continue;
     const std::string image = trimmed(fields[static_cast<std::size_t>(columns.imageColumn)]);
@@ -238,5 +299,6 @@ CsvImportResult CsvImporter::import(const QString& path) const
   }
   if (!tagOrder.empty())
     contents.setTagGroups({ TagGroup("Tags", tagOrder) });
+  result.warnings = reader.warnings();
   return result;
 }

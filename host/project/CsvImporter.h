@@ -46,6 +46,9 @@ struct CsvImportResult
 {
   ProjectContents contents;
   std::vector<std::string> missingImageFiles;
+  /// What the reader changed to read the file (a file that is not UTF-8 read as Latin-1), in
+  /// words for the user, each naming the file.
+  std::vector<std::string> warnings;
 };
 
 /// Reads a CSV file of cases into project contents: the header names the variables; a column

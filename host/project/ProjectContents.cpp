@@ -18,12 +18,14 @@ void ProjectContents::addVariable(const std::string& name,
 {
   if (name.empty())
     throw ProjectError("a variable has no name");
-  if (m_state.variableNamed(name))
+  if (m_variableNames.count(name) != 0)
     throw ProjectError("two variables are named \"" + name + "\"");
   if (id == 0)
     id = m_state.nextVariableId;
-  if (m_state.variable(id))
+  if (m_variableIds.count(id) != 0)
     throw ProjectError("two variables have the id " + std::to_string(id));
+  m_variableNames.insert(name);
+  m_variableIds.insert(id);
   auto variable = boost::make_shared<Variable>(id, name, nature, type);
   variable->m_column.resize(m_state.records.size());
   variable->m_alive = true;
@@ -47,10 +49,16 @@ void ProjectContents::addRecord(uint64_t caseId, const std::vector<Variant>& val
                        " values for " + std::to_string(m_state.variables.size() - 1) +
                        " variables");
   for (std::size_t i = 0; i < values.size(); ++i)
-    if (!m_state.variables[i + 1]->column().accepts(values[i]))
-      throw ProjectError("case " + std::to_string(caseId) + ": variable \"" +
-                         m_state.variables[i + 1]->name() + "\" holds numbers, not \"" +
-                         values[i].toString() + "\"");
+  {
+    const Variable& variable = *m_state.variables[i + 1];
+    if (!variable.column().accepts(values[i]))
+      throw ProjectError("case " + std::to_string(caseId) + ": variable \"" + variable.name() +
+                         "\" holds numbers, not \"" + values[i].toString() + "\"");
+    // An integer column would round a real number or turn an infinity into zero.
+    if (variable.valueType() == ValueType::Integer && values[i].kind() == Variant::Kind::Real)
+      throw ProjectError("case " + std::to_string(caseId) + ": variable \"" + variable.name() +
+                         "\" holds whole numbers, not \"" + values[i].toString() + "\"");
+  }
   m_state.variables.front()->m_column.append(Variant(caseId));
   for (std::size_t i = 0; i < values.size(); ++i)
     m_state.variables[i + 1]->m_column.append(values[i]);
@@ -84,5 +92,7 @@ ProjectState ProjectContents::take()
     variable->m_column.squeeze();
   ProjectState result = std::move(m_state);
   m_state = ProjectState();
+  m_variableNames.clear();
+  m_variableIds.clear();
   return result;
 }

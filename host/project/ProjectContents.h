@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 /// A whole project being put together (from a file or generated) before it replaces the
@@ -49,4 +50,7 @@ public:
 
 private:
   ProjectState m_state;
+  // Lookups by name and id, so that adding many variables takes linear time.
+  std::unordered_set<std::string> m_variableNames;
+  std::unordered_set<uint64_t> m_variableIds;
 };

@@ -1,5 +1,7 @@
 #include "host/project/ProjectDocumentReader.h"
 
+#include "host/common/NumberText.h"
+#include "host/common/XmlDocumentLoader.h"
 #include "host/filesystem/FileInfo.h"
 #include "host/project/ImportError.h"
 #include "host/project/ProjectDocumentFormat.h"
@@ -7,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <limits>
 #include <stdexcept>
 
 namespace
@@ -49,13 +52,13 @@ LoadedProjectDocument ProjectDocumentReader::read(const QString& path)
     throw ImportError("Cannot open \"" + text(path) + "\": " +
                       (file.exists() ? "it cannot be read" : "there is no such file") + ".");
   QDomDocument document;
-  QString message;
-  int line = 0;
-  int column = 0;
-  if (!document.setContent(&file, &message, &line, &column))
-    throw ImportError(name + ", line " + std::to_string(line) + ", column " +
-                      std::to_string(column) + ": not a well-formed document: " + text(message) +
-                      ".");
+  XmlDocumentLoader::Problem problem;
+  if (!XmlDocumentLoader::load(document, file.readAll(), problem))
+    throw ImportError(
+      name + ", line " + std::to_string(problem.line) + ", column " +
+      std::to_string(problem.column) +
+      (problem.tooDeep ? ": the document is refused: " : ": not a well-formed document: ") +
+      text(problem.reason) + ".");
   return read(document, QFileInfo(path).absolutePath(), name);
 }
 
@@ -96,19 +99,23 @@ void ProjectDocumentReader::fail(const std::string& message) const
 
 uint64_t ProjectDocumentReader::idAttribute(const QDomElement& element, const QString& name) const
 {
-  bool ok = false;
-  const qulonglong value = element.attribute(name).toULongLong(&ok);
-  if (!ok)
+  uint64_t value = 0;
+  if (parseCaseId(text(element.attribute(name)), value) != NumberTextStatus::Ok)
     fail("element " + text(element.tagName()) + " on line " + std::to_string(element.lineNumber()) +
-         " needs a whole number as its \"" + text(name) + "\".");
+         " needs a whole number from 0 to " + std::to_string(std::numeric_limits<uint64_t>::max()) +
+         " as its \"" + text(name) + "\".");
   return value;
 }
 
 double ProjectDocumentReader::numberAttribute(const QDomElement& element, const QString& name) const
 {
-  bool ok = false;
-  const double value = element.attribute(name).toDouble(&ok);
-  if (!ok)
+  double value = 0.0;
+  const NumberTextStatus status = parseRealNumber(text(element.attribute(name)), value);
+  if (status == NumberTextStatus::OutOfRange)
+    fail("element " + text(element.tagName()) + " on line " + std::to_string(element.lineNumber()) +
+         ": the number \"" + text(element.attribute(name)) + "\" of its \"" + text(name) +
+         "\" is out of range.");
+  if (status != NumberTextStatus::Ok)
     fail("element " + text(element.tagName()) + " on line " + std::to_string(element.lineNumber()) +
          " needs a number as its \"" + text(name) + "\".");
   return value;

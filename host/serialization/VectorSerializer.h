@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/core/ExceptionBase.h"
 #include "host/serialization/Serializer.h"
 
 #include <QDomDocument>
@@ -57,10 +58,17 @@ private:
       return values;
     using Separator = boost::escaped_list_separator<char>;
     const boost::tokenizer<Separator> tokens(text, Separator('\\', ',', '"'));
-    for (const std::string& token : tokens)
+    try
     {
-      if (!m_accept || m_accept(token))
-        values.push_back(boost::lexical_cast<T>(token));
+      for (const std::string& token : tokens)
+      {
+        if (!m_accept || m_accept(token))
+          values.push_back(boost::lexical_cast<T>(token));
+      }
+    }
+    catch (const boost::escaped_list_error& error)
+    {
+      throw vantor::ExceptionBase("the list cannot be split (" + std::string(error.what()) + ")");
     }
     return values;
   }

@@ -21,7 +21,14 @@ ViewCollectionSerializer::ViewCollectionSerializer(
   addFactories();
 }
 
-// The image difference view is made from a choice of images, not from settings: no entry.
+namespace
+{
+
+// The image difference view is made from a choice of images, not from settings: no factory.
+const char* const imageDifferenceViewName = "ImageDiffView";
+
+} // namespace
+
 void ViewCollectionSerializer::addFactories()
 {
   DataViewManagerInterface* manager = m_manager.get();
@@ -34,6 +41,11 @@ void ViewCollectionSerializer::addFactories()
     { "SelectedImageView", [manager] { return manager->addSelectedImageView({}); } },
     { "TableView", [manager] { return manager->addTableView(); } },
   };
+}
+
+bool ViewCollectionSerializer::isViewKind(const std::string& elementName) const
+{
+  return m_factories.count(elementName) != 0 || elementName == imageDifferenceViewName;
 }
 
 void ViewCollectionSerializer::serializeSelf(QDomElement& element) const

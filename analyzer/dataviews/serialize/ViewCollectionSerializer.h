@@ -19,6 +19,10 @@ class ViewCollectionSerializer : public Serializer
 public:
   explicit ViewCollectionSerializer(boost::shared_ptr<DataViewManagerInterface> manager);
 
+  /// Whether the element name is a kind of view, whether or not this build can make it; other
+  /// elements are skipped by reading and are for the caller to report.
+  bool isViewKind(const std::string& elementName) const;
+
 private:
   using Factory = boost::function<boost::shared_ptr<DataViewInterface>()>;
 

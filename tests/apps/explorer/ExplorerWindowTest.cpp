@@ -108,13 +108,16 @@ TEST_F(ExplorerWindowTest, BrokenViewsDocumentsAreReportedAndEarlierViewsStay)
     "<TableView><UseFilters>maybe</UseFilters><ColumnOrder>Case ID</ColumnOrder></TableView>"
     "<TableView/></Views>");
   EXPECT_FALSE(window.loadViews(corrupted));
-  ASSERT_EQ(window.problems().size(), 2);
+  ASSERT_EQ(window.problems().size(), 3);
   EXPECT_TRUE(window.problems()[0].contains("View 2 of 5 (\"LinePlotView\") was skipped"))
     << window.problems()[0].toStdString();
   EXPECT_TRUE(window.problems()[0].contains("not available in this build"));
-  EXPECT_TRUE(window.problems()[1].contains(
+  EXPECT_EQ(window.problems()[1].toStdString(),
+    "A view was not restored: View 3 of 5 (\"Unknown\") was skipped: there is no kind of view of "
+    "that name");
+  EXPECT_TRUE(window.problems()[2].contains(
     "View 4 of 5 (\"TableView\"), setting UseFilters = \"maybe\": the text there is not a value"))
-    << window.problems()[1].toStdString();
+    << window.problems()[2].toStdString();
   EXPECT_EQ(kinds(), (QStringList{ "selected-cases", "table", "table" }))
     << "the view before the failure and the failing one stay; the one after is not made";
   EXPECT_TRUE(table(1)->useFilters()->value());
@@ -124,9 +127,33 @@ TEST_F(ExplorerWindowTest, BrokenViewsDocumentsAreReportedAndEarlierViewsStay)
     << window.problems().last().toStdString();
   EXPECT_FALSE(window.loadViews(writeFile(folder, "other.xml", "<Project/>")));
   EXPECT_TRUE(window.problems().last().contains("other.xml holds no views"));
+  EXPECT_FALSE(window.loadViews(writeFile(folder,
+    "escape.xml",
+    "<Views><TableView><ColumnOrder>Case ID,\\</ColumnOrder></TableView></Views>")));
+  EXPECT_TRUE(window.problems().last().contains(
+    "View 1 of 1 (\"TableView\"), setting ColumnOrder = \"Case ID,\\\": the list cannot be split"))
+    << window.problems().last().toStdString();
+  EXPECT_FALSE(window.loadViews(VANTOR_TEST_DATA "/fuzz/views/deep-nesting.xml"));
+  EXPECT_TRUE(window.problems().last().endsWith(
+    "deep-nesting.xml, line 2, column 783: the file is refused: elements are nested deeper than "
+    "256 levels."))
+    << window.problems().last().toStdString();
   EXPECT_FALSE(window.loadViews(folder.filePath("missing.xml")));
   EXPECT_TRUE(window.problems().last().contains("there is no such file"));
-  EXPECT_EQ(kinds().size(), 3);
+  EXPECT_EQ(kinds().size(), 4) << "the table whose column order failed stays";
+}
+
+// Inputs the fuzzers found (or that stand for what they look for): each is restored or
+// reported, never anything else.
+TEST_F(ExplorerWindowTest, FuzzFindingsInViewsDocumentsAreRestoredOrReported)
+{
+  const QDir folder(QStringLiteral(VANTOR_TEST_DATA "/fuzz/views"));
+  for (const QString& name : folder.entryList(QDir::Files))
+  {
+    const int reported = window.problems().size();
+    const bool restored = window.loadViews(folder.filePath(name));
+    EXPECT_EQ(window.problems().size() > reported, !restored) << name.toStdString();
+  }
 }
 
 TEST_F(ExplorerWindowTest, ProjectsThatCannotBeOpenedLeaveTheOpenOneInPlace)

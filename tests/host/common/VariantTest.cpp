@@ -28,7 +28,9 @@ TEST(Variant, ReadsTypedTextAsTheValueItMeans)
     { "1e", Variant::Kind::Text, NAN },
     { "3+", Variant::Kind::Text, NAN },
     { "0x10", Variant::Kind::Text, NAN },
-    { "inf", Variant::Kind::Text, NAN },
+    { "inf", Variant::Kind::Real, INFINITY },
+    { "1e999", Variant::Kind::Text, NAN },
+    { "9223372036854775808", Variant::Kind::Real, 9223372036854775808.0 },
     { "steel", Variant::Kind::Text, NAN },
     { "", Variant::Kind::Text, NAN },
   };
