@@ -8,6 +8,7 @@
 #include <boost/signals2/connection.hpp>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -23,6 +24,7 @@ class QDockWidget;
 class QLabel;
 class QMenu;
 class SelectionModel;
+class SurrogateModelPanel;
 class ViewArea;
 
 /// The explorer's main window over one open project: the views in tabs, the selected cases in
@@ -69,6 +71,7 @@ public:
   ViewArea& viewArea() const { return *m_viewArea; }
   PropertyPanel& propertyPanel() const { return *m_propertyPanel; }
   FilterPanel& filterPanel() const { return *m_filterPanel; }
+  SurrogateModelPanel& surrogatePanel() const { return *m_surrogatePanel; }
   /// The widget showing the view: its tab, or the selected-cases panel.
   QWidget* containerOf(const boost::shared_ptr<DataViewInterface>& view) const;
   /// Every problem reported so far.
@@ -90,6 +93,7 @@ private:
   void showSelectedCases();
   void onViewCreated(QWidget* container, const boost::shared_ptr<DataViewInterface>& view);
   void onViewRemoved(const boost::shared_ptr<DataViewInterface>& view);
+  void watchSurrogateErrors(const boost::shared_ptr<DataViewInterface>& view);
   void onCurrentViewChanged();
   void updateStatus();
   void updateTitle(const QString& projectName);
@@ -109,6 +113,8 @@ private:
   QWidget* m_selectedCasesHost = nullptr;
   PropertyPanel* m_propertyPanel = nullptr;
   FilterPanel* m_filterPanel = nullptr;
+  SurrogateModelPanel* m_surrogatePanel = nullptr;
+  std::map<const DataViewInterface*, boost::signals2::scoped_connection> m_surrogateErrors;
   QLabel* m_status = nullptr;
   QMenu* m_panelsMenu = nullptr;
   QAction* m_removeView = nullptr;
