@@ -38,6 +38,8 @@ install_packages() {
 build() {
   # Paths relative to the checkout, so that every clone shares ccache's results.
   export CCACHE_BASEDIR="$root"
+  # Debug information names the build folder; without this every clone would miss the cache.
+  export CCACHE_NOHASHDIR=true
   cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="$build_type" \
     -DSANITIZER="${SANITIZER:-}" >/dev/null
   cmake --build "$build_dir" -j "$(nproc)"
