@@ -37,7 +37,9 @@ TEST(NumberText, RealNumbersFollowOneRuleForInfinityAndRange)
     double value = 0;
     EXPECT_EQ(parseRealNumber(c.text, value), c.status) << c.text;
     if (c.status == NumberTextStatus::Ok)
+    {
       EXPECT_EQ(value, c.value) << c.text;
+    }
   }
 }
 
