@@ -7,6 +7,7 @@
 #include "analyzer/dataviews/SelectedImageViewInterface.h"
 #include "analyzer/dataviews/TableViewInterface.h"
 #include "apps/explorer/PropertyEditors.h"
+#include "apps/explorer/ValueDistributionEditor.h"
 #include "host/viewsupport/AxisDetailsInterface.h"
 #include "host/viewsupport/DataViewVisitorAbstract.h"
 
@@ -53,6 +54,11 @@ public:
     add("Scaling Factor", view->scalingFactor());
     addEnum("Shape", view->shape(), { "Sphere", "Cube" });
     addAxes(view->axisDetails());
+    add("Show Surrogate Model", view->derivedDataShow());
+    add("Surrogate Model Color", view->derivedDataColor());
+    add("Translucency", view->derivedDataTranslucency());
+    if (const auto distribution = view->surrogateModelUserDistCollection())
+      m_layout.addRow("Value Distribution", new ValueDistributionEditor(distribution, &m_parent));
   }
 
   void visit(boost::shared_ptr<ScatterPlot2DInterface> view) override
