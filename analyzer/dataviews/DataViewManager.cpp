@@ -2,6 +2,7 @@
 
 #include "analyzer/dataviews/DataViewInterface.h"
 #include "analyzer/dataviews/PointSpriteBugFixingRenderWindow.h"
+#include "analyzer/dataviews/scatter3d/ScatterPlot3D.h"
 #include "analyzer/dataviews/table/SelectedCasesView.h"
 #include "analyzer/dataviews/table/TableView.h"
 #include "host/core/ExceptionBase.h"
@@ -39,7 +40,11 @@ DataViewManager::~DataViewManager() = default;
 
 boost::shared_ptr<ScatterPlot3DInterface> DataViewManager::add3DScatterView()
 {
-  viewKindNotAvailable("3D scatter plot");
+  vtkSmartPointer<vtkRenderWindow> window = createRenderWindow();
+  auto view =
+    boost::make_shared<ScatterPlot3D>(m_pipeline, m_selectionModel, window, m_surrogateModels);
+  addConstructedView(view, *window);
+  return view;
 }
 
 boost::shared_ptr<TableViewInterface> DataViewManager::addTableView()
