@@ -15,7 +15,10 @@
 
 #include <boost/make_shared.hpp>
 #include <vtkActor.h>
+#include <vtkInformationVector.h>
 #include <vtkNew.h>
+#include <vtkObjectFactory.h>
+#include <vtkPolyData.h>
 #include <vtkPolyDataMapper.h>
 #include <vtkPolyDataNormals.h>
 #include <vtkProperty.h>
@@ -27,6 +30,29 @@ namespace
 {
 
 constexpr uint64_t initialTranslucency = 50;
+
+/// The surface's copy of the view's transform. Without a model the grid is empty, which is no
+/// error here: the view reports the query's own error.
+class SurfaceTransformFilter : public vtkTransformPolyDataFilter
+{
+public:
+  vtkTypeMacro(SurfaceTransformFilter, vtkTransformPolyDataFilter);
+  static SurfaceTransformFilter* New();
+
+protected:
+  int RequestData(vtkInformation* request,
+    vtkInformationVector** inputVector,
+    vtkInformationVector* outputVector) override
+  {
+    vtkPolyData* input = vtkPolyData::GetData(inputVector[0], 0);
+    if (input && input->GetNumberOfPoints() > 0)
+      return Superclass::RequestData(request, inputVector, outputVector);
+    vtkPolyData::GetData(outputVector, 0)->Initialize();
+    return 1;
+  }
+};
+
+vtkStandardNewMacro(SurfaceTransformFilter);
 
 /// Stands in when the host has no surrogate models: nothing is an input, so no surface is
 /// ever relevant.
@@ -55,7 +81,7 @@ DerivedDataScatter3D::DerivedDataScatter3D(boost::shared_ptr<const DataPipelineM
   : m_viewTransform(std::move(viewTransform))
   , m_renderer(std::move(renderer))
   , m_view(&view)
-  , m_surfaceTransform(vtkSmartPointer<vtkTransformPolyDataFilter>::New())
+  , m_surfaceTransform(vtkSmartPointer<SurfaceTransformFilter>::New())
   , m_transformObserver(vtkSmartPointer<vtkVnCommandProxy>::Take(
       vtkVnCommandProxy::New([this] { followViewTransform(); })))
   , m_queryObserver(vtkSmartPointer<vtkVnCommandProxy>::Take(
