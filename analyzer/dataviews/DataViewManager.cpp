@@ -2,13 +2,18 @@
 
 #include "analyzer/dataviews/DataViewInterface.h"
 #include "analyzer/dataviews/PointSpriteBugFixingRenderWindow.h"
+#include "analyzer/dataviews/image/ImageDiffView.h"
+#include "analyzer/dataviews/image/ImageMatrixView.h"
+#include "analyzer/dataviews/image/SelectedImageView.h"
 #include "analyzer/dataviews/scatter3d/ScatterPlot3D.h"
 #include "analyzer/dataviews/table/SelectedCasesView.h"
 #include "analyzer/dataviews/table/TableView.h"
 #include "host/core/ExceptionBase.h"
 #include "host/core/GenericUndoCommand.h"
 #include "host/core/UndoStack.h"
+#include "host/pipeline/DataPipelineManagerInterface.h"
 #include "host/viewsupport/ImageCache.h"
+#include "host/viewsupport/ImageMatrixViewProperties.h"
 #include "host/viewsupport/TagGroupCollection.h"
 
 #include <QVTKInteractor.h>
@@ -67,21 +72,36 @@ boost::shared_ptr<SelectedCasesViewInterface> DataViewManager::addSelectedCasesV
 
 boost::shared_ptr<ImageMatrixViewInterface> DataViewManager::addImageView()
 {
-  viewKindNotAvailable("image matrix");
+  auto container = std::make_unique<QWidget>();
+  auto view = boost::make_shared<ImageMatrixView>(*container,
+    m_pipeline,
+    m_selectionModel,
+    imageLoader(),
+    boost::make_shared<ImageMatrixViewProperties>());
+  addConstructedView(view, std::move(container));
+  return view;
 }
 
 boost::shared_ptr<SelectedImageViewInterface> DataViewManager::addSelectedImageView(
-  const std::set<uint64_t>&)
+  const std::set<uint64_t>& caseIds)
 {
-  viewKindNotAvailable("selected images");
+  auto container = std::make_unique<QWidget>();
+  auto view = boost::make_shared<SelectedImageView>(
+    *container, caseIds, m_selectionModel, imageLoader(), m_pipeline->unfilteredOutput());
+  addConstructedView(view, std::move(container));
+  return view;
 }
 
-boost::shared_ptr<ImageDiffViewInterface> DataViewManager::addImageDiffView(AuxFilePtr,
-  const std::vector<AuxFilePtr>&,
-  bool,
-  boost::shared_ptr<vantor::PropertyAbstract<std::vector<VariablePtr>>>)
+boost::shared_ptr<ImageDiffViewInterface> DataViewManager::addImageDiffView(AuxFilePtr baseImage,
+  const std::vector<AuxFilePtr>& images,
+  bool flag,
+  boost::shared_ptr<vantor::PropertyAbstract<std::vector<VariablePtr>>> variables)
 {
-  viewKindNotAvailable("image difference");
+  auto container = std::make_unique<QWidget>();
+  auto view = boost::make_shared<ImageDiffView>(
+    *container, baseImage, images, flag, std::move(variables), imageLoader(), *this);
+  addConstructedView(view, std::move(container));
+  return view;
 }
 
 boost::shared_ptr<ScatterPlot2DInterface> DataViewManager::add2DScatterView()

@@ -39,12 +39,13 @@ bool ExplorerStartup::apply(ExplorerWindow& window, const ExplorerOptions& optio
     return false;
   if (!options.viewsFile.isEmpty())
     window.loadViews(options.viewsFile);
+  // Selected first, so that a selected-images view starts with the selected cases.
+  if (options.hasSelection)
+    window.select(options.selection);
   for (const QString& kind : options.addKinds)
     window.addView(kind);
   if (options.addKinds.isEmpty() && options.viewsFile.isEmpty())
     window.addTableWhenNoViews();
-  if (options.hasSelection)
-    window.select(options.selection);
   // What the command line set up is where the user starts, not a step to undo.
   UndoStack::clear();
   return true;

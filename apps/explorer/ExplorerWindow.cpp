@@ -11,6 +11,7 @@
 #include "apps/explorer/ExplorerSession.h"
 #include "apps/explorer/FailureText.h"
 #include "apps/explorer/FilterPanel.h"
+#include "apps/explorer/ImageViewActions.h"
 #include "apps/explorer/PropertyPanel.h"
 #include "apps/explorer/SurrogateModelPanel.h"
 #include "apps/explorer/ViewArea.h"
@@ -329,6 +330,13 @@ void ExplorerWindow::buildViewMenu()
       views->addAction(QStringLiteral("Add %1").arg(kind.title),
         this,
         [this, name = kind.name] { addView(name); });
+  views->addAction(QStringLiteral("&Compare Images..."),
+    this,
+    [this]
+    {
+      if (const auto view = m_viewArea->currentView())
+        ImageViewActions::compareSelectedImages(this, *manager(), *view);
+    });
   views->addSeparator();
   m_removeView = views->addAction(
     QStringLiteral("&Remove View"), this, &ExplorerWindow::removeCurrentView, QKeySequence::Close);

@@ -1,15 +1,19 @@
 #include "apps/explorer/PropertyPanel.h"
 
 #include "analyzer/dataviews/DataViewInterface.h"
+#include "analyzer/dataviews/ImageDiffViewInterface.h"
+#include "analyzer/dataviews/ImageMatrixViewInterface.h"
 #include "analyzer/dataviews/LinePlotInterface.h"
 #include "analyzer/dataviews/ScatterPlot2DInterface.h"
 #include "analyzer/dataviews/ScatterPlot3DInterface.h"
 #include "analyzer/dataviews/SelectedImageViewInterface.h"
 #include "analyzer/dataviews/TableViewInterface.h"
+#include "apps/explorer/ImageViewEditors.h"
 #include "apps/explorer/PropertyEditors.h"
 #include "apps/explorer/ValueDistributionEditor.h"
 #include "host/viewsupport/AxisDetailsInterface.h"
 #include "host/viewsupport/DataViewVisitorAbstract.h"
+#include "host/viewsupport/ImageMatrixViewProperties.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -38,7 +42,16 @@ public:
   void visit(boost::shared_ptr<SelectedImageViewInterface> view) override
   {
     add("Append Selection", view->appendSelection());
+    ImageViewEditors::addViewSettings(m_layout, m_parent, *view->properties());
   }
+
+  void visit(boost::shared_ptr<ImageMatrixViewInterface> view) override
+  {
+    ImageViewEditors::addViewSettings(m_layout, m_parent, *view->properties());
+    ImageViewEditors::addLayoutSettings(m_layout, m_parent, *view->properties());
+  }
+
+  void visit(boost::shared_ptr<ImageDiffViewInterface> view) override { add("Zoom", view->zoom()); }
 
   void visit(boost::shared_ptr<ScatterPlot3DInterface> view) override
   {

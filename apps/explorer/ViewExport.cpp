@@ -2,6 +2,7 @@
 
 #include "analyzer/dataviews/DataViewInterface.h"
 #include "analyzer/dataviews/DataViewManagerInterface.h"
+#include "apps/explorer/ImageViewActions.h"
 #include "apps/explorer/TableCsvWriter.h"
 #include "apps/explorer/ViewKinds.h"
 #include "apps/explorer/ViewsDocument.h"
@@ -45,6 +46,13 @@ QStringList ViewExport::write(const QString& folder,
   for (const auto& view : manager->dataViews())
   {
     const QString kind = ViewKinds::nameOf(*view);
+    if (ImageViewActions::isPictured(kind) && containerOf(view))
+    {
+      const QString path = dir.filePath(numberedName(kind, used) + ".png");
+      ImageViewActions::writePicture(*containerOf(view), *manager->imageLoader(), path);
+      written << path;
+      continue;
+    }
     QWidget* container = isTabular(kind) ? containerOf(view) : nullptr;
     const QTableView* table = container ? container->findChild<QTableView*>() : nullptr;
     if (!table)

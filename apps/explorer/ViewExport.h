@@ -11,7 +11,8 @@ class QWidget;
 
 /// Writes the open views into a folder: the views document "views.xml" and, for each tabular
 /// view, a CSV of the rows it shows, named after its kind ("table.csv", "table-2.csv",
-/// "selected-cases.csv").
+/// "selected-cases.csv"), and for each image view a picture of it ("images.png",
+/// "selected-images.png").
 class ViewExport
 {
 public:

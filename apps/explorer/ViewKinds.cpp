@@ -43,8 +43,8 @@ const std::vector<ViewKinds::Kind>& ViewKinds::all()
     { "scatter3d", "3D Scatter Plot", false },
     { "scatter2d", "2D Scatter Plot", false },
     { "line", "Line Plot", false },
-    { "images", "Image Matrix", false },
-    { "selected-images", "Selected Images", false },
+    { "images", "Image Matrix", true },
+    { "selected-images", "Selected Images", true },
   };
   return kinds;
 }

@@ -1,9 +1,54 @@
 #include "host/viewsupport/TagGroupCollection.h"
 
-void TagGroupCollection::setGroups(std::vector<std::string> groups)
+#include "host/project/Project.h"
+
+#include <algorithm>
+#include <set>
+
+TagGroupCollection::TagGroupCollection()
 {
-  if (groups == m_groups)
+  reread();
+  m_projectConnection = Project::project().signalProjectChanged.connect(
+    [this](const TransactionRecord& change)
+    {
+      if (change.tagsChanged || change.projectReplaced || !change.addedAuxFiles.empty() ||
+          !change.erasedAuxFiles.empty())
+        reread();
+    });
+}
+
+std::vector<std::string> TagGroupCollection::groupNames() const
+{
+  std::vector<std::string> names;
+  for (const TagGroup& group : m_groups)
+    names.push_back(group.name());
+  return names;
+}
+
+bool TagGroupCollection::hasGroup(const std::string& name) const
+{
+  return std::any_of(
+    m_groups.begin(), m_groups.end(), [&](const TagGroup& group) { return group.name() == name; });
+}
+
+bool TagGroupCollection::hasTag(const std::string& tag) const
+{
+  return std::binary_search(m_tags.begin(), m_tags.end(), tag);
+}
+
+void TagGroupCollection::reread()
+{
+  const Project& project = Project::project();
+  std::set<std::string> tags;
+  for (const TagGroup& group : project.tagGroups())
+    tags.insert(group.tags().begin(), group.tags().end());
+  for (const auto& handle : project.auxFiles())
+    if (const auto auxFile = handle.lock())
+      tags.insert(auxFile->tags().begin(), auxFile->tags().end());
+  std::vector<std::string> sorted(tags.begin(), tags.end());
+  if (sorted == m_tags && project.tagGroups() == m_groups)
     return;
-  m_groups = std::move(groups);
+  m_groups = project.tagGroups();
+  m_tags = std::move(sorted);
   signalGroupsChanged();
 }

@@ -1,18 +1,34 @@
 #pragma once
 
+#include "host/project/TagGroup.h"
+
+#include <boost/signals2/connection.hpp>
 #include <boost/signals2/signal.hpp>
 #include <string>
 #include <vector>
 
-/// The tag groups that image views offer for laying out and labelling images, in display order.
+/// The project's tag groups and tags as image views offer them for choosing what to show. It
+/// follows the project: changed tags or groups, or another project, announce a change.
 class TagGroupCollection
 {
 public:
-  const std::vector<std::string>& groups() const { return m_groups; }
-  void setGroups(std::vector<std::string> groups);
+  TagGroupCollection();
+  TagGroupCollection(const TagGroupCollection&) = delete;
+  TagGroupCollection& operator=(const TagGroupCollection&) = delete;
+
+  const std::vector<TagGroup>& groups() const { return m_groups; }
+  std::vector<std::string> groupNames() const;
+  bool hasGroup(const std::string& name) const;
+  /// Every tag of the groups and of the aux files, sorted, each once.
+  const std::vector<std::string>& allTags() const { return m_tags; }
+  bool hasTag(const std::string& tag) const;
 
   boost::signals2::signal<void()> signalGroupsChanged;
 
 private:
-  std::vector<std::string> m_groups;
+  void reread();
+
+  std::vector<TagGroup> m_groups;
+  std::vector<std::string> m_tags;
+  boost::signals2::scoped_connection m_projectConnection;
 };

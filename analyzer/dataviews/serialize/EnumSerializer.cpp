@@ -2,6 +2,7 @@
 
 #include "analyzer/dataviews/Coloring.h"
 #include "analyzer/dataviews/ScatterPlot3DInterface.h"
+#include "host/viewsupport/ImageMatrixViewProperties.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -60,3 +61,5 @@ E EnumSerializer<E>::valueNamed(const std::string& text) const
 
 template class EnumSerializer<Coloring_e>;
 template class EnumSerializer<ScatterPlot3DInterface::Shape>;
+template class EnumSerializer<ImageMatrixViewProperties::RowColumnDimensionBy>;
+template class EnumSerializer<ImageMatrixViewProperties::PageDimensionBy>;
