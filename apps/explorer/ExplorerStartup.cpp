@@ -33,6 +33,8 @@ int exportAndReport(ExplorerWindow& window, const QString& folder)
 bool ExplorerStartup::apply(ExplorerWindow& window, const ExplorerOptions& options)
 {
   window.resize(options.size.isValid() ? options.size : defaultSize);
+  if (options.size.isValid())
+    window.setPictureSize(options.size);
   const bool opened =
     options.project.isEmpty() ? window.openSample() : window.openFile(options.project);
   if (!opened)

@@ -3,6 +3,7 @@
 #include "apps/explorer/ProjectFiles.h"
 
 #include <QMainWindow>
+#include <QSize>
 #include <QStringList>
 #include <boost/shared_ptr.hpp>
 #include <boost/signals2/connection.hpp>
@@ -18,6 +19,7 @@ class DataViewInterface;
 class DataViewManager;
 class ExplorerSession;
 class FilterPanel;
+class MouseModeToolBar;
 class PropertyPanel;
 class QAction;
 class QDockWidget;
@@ -64,6 +66,10 @@ public:
   /// Writes the views document and the tabular views' CSV files into the folder; returns the
   /// files written, none after reporting a failure.
   QStringList exportViews(const QString& folder);
+  /// Writes the current plotting view as a PNG image of the given size; false after reporting.
+  bool exportCurrentView(const QString& path, QSize size);
+  /// The size of the plot pictures that exportViews writes.
+  void setPictureSize(QSize size) { m_pictureSize = size; }
 
   const boost::shared_ptr<DataViewManager>& manager() const;
   DataPipelineManager& pipeline() const;
@@ -72,6 +78,7 @@ public:
   PropertyPanel& propertyPanel() const { return *m_propertyPanel; }
   FilterPanel& filterPanel() const { return *m_filterPanel; }
   SurrogateModelPanel& surrogatePanel() const { return *m_surrogatePanel; }
+  MouseModeToolBar& mouseModes() const { return *m_mouseModes; }
   /// The widget showing the view: its tab, or the selected-cases panel.
   QWidget* containerOf(const boost::shared_ptr<DataViewInterface>& view) const;
   /// Every problem reported so far.
@@ -105,6 +112,7 @@ private:
   void saveAsInteractively();
   void loadViewsInteractively();
   void selectCasesInteractively();
+  void exportCurrentViewInteractively();
 
   Mode m_mode;
   std::unique_ptr<ExplorerSession> m_session;
@@ -115,6 +123,8 @@ private:
   FilterPanel* m_filterPanel = nullptr;
   SurrogateModelPanel* m_surrogatePanel = nullptr;
   std::map<const DataViewInterface*, boost::signals2::scoped_connection> m_surrogateErrors;
+  MouseModeToolBar* m_mouseModes = nullptr;
+  QSize m_pictureSize;
   QLabel* m_status = nullptr;
   QMenu* m_panelsMenu = nullptr;
   QAction* m_removeView = nullptr;

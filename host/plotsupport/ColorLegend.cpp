@@ -78,6 +78,7 @@ ColorLegend::ColorLegend(boost::shared_ptr<vantor::PropertyAbstract<WeakPtr<Vari
   vtkScalarBarActor* bar = m_widget->GetScalarBarActor();
   bar->SetLookupTable(m_lookupTable);
   bar->SetNumberOfLabels(6);
+  bar->SetLabelFormat("%g");
   for (vtkTextProperty* text : { bar->GetTitleTextProperty(), bar->GetLabelTextProperty() })
   {
     text->SetColor(0.0, 0.0, 0.0);

@@ -2,6 +2,7 @@
 
 #include "host/project/Variable.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vtkCharArray.h>
 #include <vtkDataArray.h>
@@ -122,10 +123,16 @@ void InvalidPointsFilter::findValidRows(const std::vector<vtkAbstractArray*>& co
       clearInvalid(*column, valid);
   }
   m_validRows->Reset();
-  for (vtkIdType row = 0; row < rows; ++row)
-    if (valid[static_cast<std::size_t>(row)])
-      m_validRows->InsertNextId(row);
-  m_allValid = m_validRows->GetNumberOfIds() == rows;
+  const auto validCount = static_cast<vtkIdType>(std::count(valid.begin(), valid.end(), 1));
+  m_allValid = validCount == rows;
+  if (!m_allValid)
+  {
+    m_validRows->SetNumberOfIds(validCount);
+    vtkIdType* kept = m_validRows->GetPointer(0);
+    for (vtkIdType row = 0; row < rows; ++row)
+      if (valid[static_cast<std::size_t>(row)])
+        *kept++ = row;
+  }
   ++m_generation;
 }
 

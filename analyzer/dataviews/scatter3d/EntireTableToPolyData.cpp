@@ -2,8 +2,10 @@
 
 #include <vtkCellArray.h>
 #include <vtkDataArray.h>
+#include <vtkDoubleArray.h>
 #include <vtkInformation.h>
 #include <vtkInformationVector.h>
+#include <vtkNew.h>
 #include <vtkObjectFactory.h>
 #include <vtkPointData.h>
 #include <vtkPoints.h>
@@ -34,9 +36,12 @@ int EntireTableToPolyData::RequestData(vtkInformation* request,
   }
   if (!reusePoints(*input, *output))
   {
-    const int result = Superclass::RequestData(request, inputVector, outputVector);
-    if (result != 1)
-      return result;
+    if (!buildPoints(*input, *output))
+    {
+      const int result = Superclass::RequestData(request, inputVector, outputVector);
+      if (result != 1)
+        return result;
+    }
     remember(*input, *output);
   }
   vtkPointData* pointData = output->GetPointData();
@@ -44,6 +49,36 @@ int EntireTableToPolyData::RequestData(vtkInformation* request,
   for (vtkIdType c = 0; c < input->GetNumberOfColumns(); ++c)
     pointData->AddArray(input->GetColumn(c));
   return 1;
+}
+
+bool EntireTableToPolyData::buildPoints(vtkTable& input, vtkPolyData& output)
+{
+  vtkDoubleArray* columns[3];
+  const char* names[3] = { GetXColumn(), GetYColumn(), GetZColumn() };
+  for (int axis = 0; axis < 3; ++axis)
+  {
+    columns[axis] = vtkDoubleArray::FastDownCast(input.GetColumnByName(names[axis]));
+    if (!columns[axis] || columns[axis]->GetNumberOfComponents() != 1)
+      return false;
+  }
+  // Plain double columns, the usual case, in one pass; glyphs need no vertex cells.
+  const vtkIdType rows = input.GetNumberOfRows();
+  vtkNew<vtkPoints> points;
+  points->SetDataTypeToDouble();
+  points->SetNumberOfPoints(rows);
+  auto* xyz = static_cast<double*>(points->GetVoidPointer(0));
+  const double* x = columns[0]->GetPointer(0);
+  const double* y = columns[1]->GetPointer(0);
+  const double* z = columns[2]->GetPointer(0);
+  for (vtkIdType row = 0; row < rows; ++row)
+  {
+    xyz[3 * row] = x[row];
+    xyz[3 * row + 1] = y[row];
+    xyz[3 * row + 2] = z[row];
+  }
+  output.Initialize();
+  output.SetPoints(points);
+  return true;
 }
 
 bool EntireTableToPolyData::reusePoints(vtkTable& input, vtkPolyData& output)

@@ -35,6 +35,7 @@ private:
     }
   };
 
+  bool buildPoints(vtkTable& input, vtkPolyData& output);
   bool reusePoints(vtkTable& input, vtkPolyData& output);
   void remember(vtkTable& input, vtkPolyData& output);
   Source source(vtkTable& input, const char* name) const;

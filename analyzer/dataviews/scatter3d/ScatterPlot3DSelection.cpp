@@ -18,6 +18,7 @@
 #include <vtkNew.h>
 #include <vtkPlanes.h>
 #include <vtkPointData.h>
+#include <vtkPolyData.h>
 #include <vtkProperty.h>
 #include <vtkRenderWindow.h>
 #include <vtkRenderWindowInteractor.h>
@@ -185,14 +186,22 @@ vtkActor& ScatterPlot3DSelection::overlayActor() const
 std::set<uint64_t> ScatterPlot3DSelection::casesInFrustum(vtkTransformPolyDataFilter& positions,
   vtkPlanes& frustum)
 {
+  positions.Update();
+  vtkPolyData* drawn = positions.GetOutput();
+  std::set<uint64_t> cases;
+  if (drawn->GetPointData()->GetNumberOfArrays() == 0)
+    return cases;
+  // Only the positions and the case ids go through the extraction, not every column.
+  vtkNew<vtkPolyData> centres;
+  centres->SetPoints(drawn->GetPoints());
+  centres->GetPointData()->AddArray(drawn->GetPointData()->GetAbstractArray(0));
   vtkNew<vtkExtractSelectedFrustum> extractor;
   extractor->PreserveTopologyOff();
   extractor->SetFieldType(1);
-  extractor->SetInputConnection(positions.GetOutputPort());
+  extractor->SetInputData(centres);
   extractor->SetFrustum(&frustum);
   extractor->Update();
 
-  std::set<uint64_t> cases;
   auto* output = vtkDataSet::SafeDownCast(extractor->GetOutputDataObject(0));
   if (!output || output->GetPointData()->GetNumberOfArrays() == 0)
     return cases;

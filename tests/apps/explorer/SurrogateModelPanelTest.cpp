@@ -1,7 +1,11 @@
 #include "apps/explorer/SurrogateModelPanel.h"
+#include "analyzer/dataviews/ScatterPlot3DInterface.h"
 #include "apps/explorer/ExplorerWindow.h"
 #include "tests/host/surrogate/SurrogateFixture.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace
@@ -61,4 +65,25 @@ TEST(SurrogateModelPanelWindowTest, ExplorerListsTheSampleProjectsModels)
     (QStringList{ "Deflection [mm]: Radial basis function",
       "Stress [MPa]: Radial basis function",
       "Mass [kg]: Radial basis function" }));
+}
+
+TEST(SurrogateModelPanelWindowTest, ExportWritesTheShownSurfaceBesideThePlotPicture)
+{
+  ExplorerWindow window(ExplorerWindow::Mode::Batch);
+  ASSERT_TRUE(window.openSample());
+  auto plot = boost::dynamic_pointer_cast<ScatterPlot3DInterface>(window.addView("scatter3d"));
+  ASSERT_TRUE(plot);
+  ASSERT_TRUE(plot->derivedDataRelevance()->value()) << "inputs on x and y, an output on z";
+  QTemporaryDir dir;
+  QStringList written = window.exportViews(dir.path());
+  EXPECT_FALSE(written.contains(QDir(dir.path()).filePath("scatter3d.csv")));
+
+  plot->derivedDataShow()->setValue(true);
+  written = window.exportViews(dir.path());
+  EXPECT_TRUE(written.contains(QDir(dir.path()).filePath("scatter3d.png")));
+  QFile csv(QDir(dir.path()).filePath("scatter3d.csv"));
+  ASSERT_TRUE(written.contains(csv.fileName()));
+  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(csv.readLine().startsWith("Case ID,Length [m],Width [mm],"));
+  EXPECT_TRUE(window.problems().isEmpty()) << window.problems().join('\n').toStdString();
 }
