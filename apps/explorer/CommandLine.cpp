@@ -1,5 +1,6 @@
 #include "apps/explorer/CommandLine.h"
 
+#include "apps/explorer/ProjectFiles.h"
 #include "apps/explorer/ViewKinds.h"
 
 #include <QCommandLineParser>
@@ -11,6 +12,7 @@ namespace
 // Far more cases than any project holds; keeps a typo like 1-1000000000000 from eating memory.
 constexpr uint64_t maxRangeLength = 10000000;
 constexpr int maxSide = 16384;
+constexpr int maxSkipLines = 1000000;
 
 [[noreturn]] void fail(const QString& message)
 {
@@ -79,13 +81,14 @@ ExplorerOptions CommandLine::parse(const QStringList& arguments)
   QCommandLineParser parser;
   const QCommandLineOption help({ "h", "help" }, "");
   const QCommandLineOption project("project", "", "FILE");
+  const QCommandLineOption skipLines("skip-lines", "", "N");
   const QCommandLineOption sample("sample", "");
   const QCommandLineOption add("add", "", "KIND");
   const QCommandLineOption views("views", "", "FILE");
   const QCommandLineOption select("select", "", "IDS");
   const QCommandLineOption exportDir("export", "", "DIR");
   const QCommandLineOption size("size", "", "WxH");
-  parser.addOptions({ help, project, sample, add, views, select, exportDir, size });
+  parser.addOptions({ help, project, skipLines, sample, add, views, select, exportDir, size });
   if (!parser.parse(arguments))
     fail(parser.errorText() + ". Try --help.");
   if (!parser.positionalArguments().isEmpty())
@@ -97,6 +100,17 @@ ExplorerOptions CommandLine::parse(const QStringList& arguments)
   if (parser.isSet(project) && parser.isSet(sample))
     fail(QStringLiteral("Give either --project FILE or --sample, not both."));
   options.project = parser.value(project);
+  if (parser.isSet(skipLines))
+  {
+    if (!ProjectFiles::isCsv(options.project))
+      fail(QStringLiteral("--skip-lines applies to a CSV file opened with --project FILE.csv."));
+    bool ok = false;
+    options.skipLines = parser.value(skipLines).toInt(&ok);
+    if (!ok || options.skipLines < 0 || options.skipLines > maxSkipLines)
+      fail(QStringLiteral("--skip-lines: \"%1\" is not a number of lines from 0 to %2.")
+             .arg(parser.value(skipLines))
+             .arg(maxSkipLines));
+  }
   for (const QString& kind : parser.values(add))
   {
     if (!ViewKinds::find(kind))
@@ -120,6 +134,8 @@ ExplorerOptions CommandLine::parse(const QStringList& arguments)
 
 std::set<uint64_t> CommandLine::parseCaseIds(const QString& text)
 {
+  if (text.trimmed().isEmpty())
+    fail(QStringLiteral("Give case ids or ranges, as in 1,5,10-20."));
   std::set<uint64_t> ids;
   for (const QString& part : text.split(','))
   {
@@ -152,6 +168,7 @@ QString CommandLine::helpText()
     "\n"
     "Options:\n"
     "  --project FILE      Open a CSV file of cases or a project document.\n"
+    "  --skip-lines N      Ignore the first N lines of the CSV file, above its header.\n"
     "  --sample            Open the built-in sample project (the default without --project).\n"
     "  --add KIND          Add a view; repeat for more. Kinds:\n"
     "%1\n"

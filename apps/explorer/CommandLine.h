@@ -21,6 +21,8 @@ struct ExplorerOptions
   bool showHelp = false;
   /// A CSV file or a project document; empty for the built-in sample project.
   QString project;
+  /// Lines above a CSV file's header to ignore.
+  int skipLines = 0;
   /// View kinds to add, in order (see ViewKinds).
   QStringList addKinds;
   QString viewsFile;

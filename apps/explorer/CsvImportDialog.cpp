@@ -10,9 +10,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <boost/algorithm/string/predicate.hpp>
+#include <algorithm>
 
 namespace
 {
@@ -50,15 +51,18 @@ QString chosenColumn(const QComboBox& combo)
 CsvImportDialog::CsvImportDialog(const QString& path, QWidget* parent)
   : QDialog(parent)
   , m_path(path)
-  , m_header(CsvReader(path).header())
 {
   setWindowTitle(QStringLiteral("Import %1").arg(QFileInfo(path).fileName()));
   auto* layout = new QVBoxLayout(this);
   auto* choices = new QFormLayout;
-  m_caseIds =
-    addColumnChoice(QStringLiteral("(number the rows 1, 2, 3, ...)"), { "Case ID" }, true);
-  m_images = addColumnChoice(QStringLiteral("(none)"), { "Image", "Image File" }, false);
-  m_tags = addColumnChoice(QStringLiteral("(none)"), { "Tags" }, false);
+  m_skipLines = new QSpinBox(this);
+  m_skipLines->setRange(0, 1000);
+  m_skipLines->setToolTip(
+    QStringLiteral("Lines above the header to ignore, such as a title or a count of rows."));
+  m_caseIds = new QComboBox(this);
+  m_images = new QComboBox(this);
+  m_tags = new QComboBox(this);
+  choices->addRow(QStringLiteral("Lines to skip"), m_skipLines);
   choices->addRow(QStringLiteral("Case ids"), m_caseIds);
   choices->addRow(QStringLiteral("Image files"), m_images);
   choices->addRow(QStringLiteral("Image tags"), m_tags);
@@ -72,6 +76,7 @@ CsvImportDialog::CsvImportDialog(const QString& path, QWidget* parent)
   layout->addWidget(m_columns);
   m_problem = new QLabel(this);
   m_problem->setWordWrap(true);
+  m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
   m_problem->setStyleSheet(QStringLiteral("color: #b00020"));
   layout->addWidget(m_problem);
 
@@ -80,41 +85,82 @@ CsvImportDialog::CsvImportDialog(const QString& path, QWidget* parent)
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &CsvImportDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &CsvImportDialog::reject);
+  resize(560, 440);
+  readHeader();
   for (QComboBox* combo : { m_caseIds, m_images, m_tags })
     connect(combo,
       QOverload<int>::of(&QComboBox::currentIndexChanged),
       this,
       &CsvImportDialog::showColumns);
-  resize(560, 420);
+  connect(
+    m_skipLines, QOverload<int>::of(&QSpinBox::valueChanged), this, &CsvImportDialog::readHeader);
+}
+
+void CsvImportDialog::readHeader()
+{
+  try
+  {
+    m_header = CsvReader(m_path, m_skipLines->value()).header();
+  }
+  catch (...)
+  {
+    m_header.clear();
+  }
+  const QSignalBlocker caseIds(m_caseIds);
+  const QSignalBlocker images(m_images);
+  const QSignalBlocker tags(m_tags);
+  fillColumnChoice(*m_caseIds, QStringLiteral("(number the rows 1, 2, 3, ...)"), { "Case ID" });
+  fillColumnChoice(*m_images, QStringLiteral("(none)"), { "Image", "Image File" });
+  fillColumnChoice(*m_tags, QStringLiteral("(none)"), { "Tags" });
   showColumns();
 }
 
-QComboBox* CsvImportDialog::addColumnChoice(const QString& none,
-  const std::vector<std::string>& defaults,
-  bool noneWhenFound)
+void CsvImportDialog::fillColumnChoice(QComboBox& combo,
+  const QString& none,
+  const std::vector<std::string>& defaults)
 {
-  auto* combo = new QComboBox(this);
-  int preset = -1;
+  const auto isDefault = [&](const QString& column)
+  {
+    return std::any_of(defaults.begin(),
+      defaults.end(),
+      [&](const std::string& name)
+      { return column.compare(QString::fromStdString(name), Qt::CaseInsensitive) == 0; });
+  };
+  const QString current = chosenColumn(combo);
+  bool offeredDefault = false;
+  for (int index = 1; index < combo.count(); ++index)
+    offeredDefault |= isDefault(combo.itemData(index).toString());
+  combo.clear();
+  combo.addItem(none, QString());
+  int preset = 0;
   for (const std::string& name : m_header)
   {
-    combo->addItem(QString::fromStdString(name), QString::fromStdString(name));
-    for (const std::string& candidate : defaults)
-      if (preset < 0 && boost::algorithm::iequals(name, candidate))
-        preset = combo->count() - 1;
+    const QString column = QString::fromStdString(name);
+    combo.addItem(column, column);
+    if (preset == 0 && isDefault(column))
+      preset = combo.count() - 1;
   }
-  const bool noneAllowed = preset < 0 || noneWhenFound;
-  if (noneAllowed)
-    combo->insertItem(0, none, QString());
-  combo->setCurrentIndex(preset < 0 ? 0 : preset + (noneAllowed ? 1 : 0));
-  return combo;
+  // A column chosen before stays, and so does a "(none)" chosen over a column named like a
+  // default; otherwise such a column is the choice.
+  const int kept = current.isEmpty() ? (offeredDefault ? 0 : -1) : combo.findData(current);
+  combo.setCurrentIndex(kept >= 0 ? kept : preset);
+}
+
+CsvImportOptions CsvImportDialog::columnChoices() const
+{
+  CsvImportOptions options;
+  options.skipLines = m_skipLines->value();
+  options.caseIdColumn = chosenColumn(*m_caseIds).toStdString();
+  options.imageColumn = chosenColumn(*m_images).toStdString();
+  options.tagsColumn = chosenColumn(*m_tags).toStdString();
+  options.withImages = !options.imageColumn.empty();
+  options.withTags = !options.tagsColumn.empty();
+  return options;
 }
 
 CsvImportOptions CsvImportDialog::options() const
 {
-  CsvImportOptions options;
-  options.caseIdColumn = chosenColumn(*m_caseIds).toStdString();
-  options.imageColumn = chosenColumn(*m_images).toStdString();
-  options.tagsColumn = chosenColumn(*m_tags).toStdString();
+  CsvImportOptions options = columnChoices();
   for (int row = 0; row < m_columns->rowCount(); ++row)
   {
     const auto* nature = static_cast<QComboBox*>(m_columns->cellWidget(row, NatureColumn));
@@ -122,6 +168,32 @@ CsvImportOptions CsvImportDialog::options() const
       static_cast<Variable::Nature>(nature->currentIndex());
   }
   return options;
+}
+
+OpenedProject CsvImportDialog::takeProject()
+{
+  OpenedProject project = m_project ? std::move(*m_project) : OpenedProject();
+  m_project.reset();
+  return project;
+}
+
+QString CsvImportDialog::problem() const
+{
+  return m_problem->text();
+}
+
+void CsvImportDialog::accept()
+{
+  try
+  {
+    m_project = std::make_unique<OpenedProject>(ProjectFiles::csv(m_path, options()));
+  }
+  catch (...)
+  {
+    m_problem->setText(FailureText::reason(std::current_exception()));
+    return;
+  }
+  QDialog::accept();
 }
 
 void CsvImportDialog::setNature(const QString& column, Variable::Nature nature)
@@ -147,6 +219,11 @@ void CsvImportDialog::setTagsColumn(const QString& column)
   choose(*m_tags, column);
 }
 
+void CsvImportDialog::setSkipLines(int count)
+{
+  m_skipLines->setValue(count);
+}
+
 void CsvImportDialog::choose(QComboBox& combo, const QString& column)
 {
   const int index = combo.findData(column);
@@ -156,14 +233,10 @@ void CsvImportDialog::choose(QComboBox& combo, const QString& column)
 
 void CsvImportDialog::showColumns()
 {
-  CsvImportOptions options;
-  options.caseIdColumn = chosenColumn(*m_caseIds).toStdString();
-  options.imageColumn = chosenColumn(*m_images).toStdString();
-  options.tagsColumn = chosenColumn(*m_tags).toStdString();
   m_columns->setRowCount(0);
   try
   {
-    m_variables = CsvImporter(options).columns(m_path);
+    m_variables = CsvImporter(columnChoices()).columns(m_path);
     m_problem->clear();
   }
   catch (...)

@@ -2,10 +2,12 @@
 
 #include "apps/explorer/CommandLine.h"
 #include "apps/explorer/ExplorerWindow.h"
+#include "apps/explorer/ProjectFiles.h"
 #include "host/core/UndoStack.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <iostream>
 
 namespace
@@ -22,7 +24,9 @@ int exportAndReport(ExplorerWindow& window, const QString& folder)
   {
     std::cout << "Exported the views to " << QDir(folder).absolutePath().toStdString() << ":\n";
     for (const QString& file : files)
-      std::cout << "  " << QDir(folder).relativeFilePath(file).toStdString() << "\n";
+      std::cout << "  "
+                << QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()).toStdString()
+                << "\n";
     std::cout.flush();
   }
   return window.problems().isEmpty() ? 0 : 1;
@@ -35,8 +39,12 @@ bool ExplorerStartup::apply(ExplorerWindow& window, const ExplorerOptions& optio
   window.resize(options.size.isValid() ? options.size : defaultSize);
   if (options.size.isValid())
     window.setPictureSize(options.size);
+  CsvImportOptions csvOptions;
+  csvOptions.skipLines = options.skipLines;
   const bool opened =
-    options.project.isEmpty() ? window.openSample() : window.openFile(options.project);
+    options.project.isEmpty()
+      ? window.openSample()
+      : window.openProject([&] { return ProjectFiles::open(options.project, csvOptions); });
   if (!opened)
     return false;
   if (!options.viewsFile.isEmpty())
@@ -57,12 +65,14 @@ int ExplorerStartup::run(const ExplorerOptions& options)
 {
   const bool batch = !options.exportDir.isEmpty();
   ExplorerWindow window(batch ? ExplorerWindow::Mode::Batch : ExplorerWindow::Mode::Interactive);
-  const bool opened = apply(window, options);
   if (!batch)
   {
+    // Shown first, so that what opening reports appears over the window it is about.
+    window.resize(options.size.isValid() ? options.size : defaultSize);
     window.show();
+    apply(window, options);
     return QApplication::exec();
   }
   // The tabular views export from their models, which need no window on screen.
-  return opened ? exportAndReport(window, options.exportDir) : 1;
+  return apply(window, options) ? exportAndReport(window, options.exportDir) : 1;
 }

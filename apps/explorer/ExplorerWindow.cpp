@@ -9,18 +9,26 @@
 #include "apps/explorer/CommandLine.h"
 #include "apps/explorer/CsvImportDialog.h"
 #include "apps/explorer/ExplorerSession.h"
+#include "apps/explorer/ExportMenu.h"
 #include "apps/explorer/FailureText.h"
 #include "apps/explorer/FilterPanel.h"
+#include "apps/explorer/HelpMenu.h"
 #include "apps/explorer/ImageViewActions.h"
 #include "apps/explorer/MouseModeToolBar.h"
 #include "apps/explorer/PictureExportDialog.h"
 #include "apps/explorer/PlotPictures.h"
 #include "apps/explorer/PropertyPanel.h"
+#include "apps/explorer/RecentProjects.h"
+#include "apps/explorer/SelectCasesDialog.h"
 #include "apps/explorer/SurrogateModelPanel.h"
+#include "apps/explorer/TableCopy.h"
+#include "apps/explorer/TableSortOrders.h"
+#include "apps/explorer/UnsavedChanges.h"
 #include "apps/explorer/ViewArea.h"
 #include "apps/explorer/ViewExport.h"
 #include "apps/explorer/ViewKinds.h"
 #include "apps/explorer/ViewsDocument.h"
+#include "apps/explorer/Wording.h"
 #include "host/core/ExceptionBase.h"
 #include "host/core/UndoStack.h"
 #include "host/pipeline/DataPipelineManager.h"
@@ -30,15 +38,19 @@
 #include "host/viewsupport/SelectionModel.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 #include <QUndoView>
 #include <iostream>
@@ -49,17 +61,6 @@ namespace
 {
 
 const QString projectFilter = QStringLiteral("Project documents (*.xml);;All files (*)");
-constexpr int shownUnknownIds = 5;
-
-QString describeIds(const std::vector<uint64_t>& ids)
-{
-  QStringList shown;
-  for (std::size_t i = 0; i < ids.size() && i < shownUnknownIds; ++i)
-    shown << QString::number(ids[i]);
-  if (ids.size() > shownUnknownIds)
-    shown << QStringLiteral("and %1 more").arg(ids.size() - shownUnknownIds);
-  return shown.join(", ");
-}
 
 } // namespace
 
@@ -68,6 +69,7 @@ ExplorerWindow::ExplorerWindow(Mode mode, QWidget* parent)
   , m_mode(mode)
   , m_viewArea(new ViewArea(this))
   , m_status(new QLabel(this))
+  , m_changes(new UnsavedChanges(*this))
 {
   resize(1280, 800);
   m_pictureSize = PlotPictures::defaultSize;
@@ -76,7 +78,9 @@ ExplorerWindow::ExplorerWindow(Mode mode, QWidget* parent)
   buildDocks();
   buildMenus();
   connect(m_viewArea, &ViewArea::currentViewChanged, this, &ExplorerWindow::onCurrentViewChanged);
-  startSession({ ProjectContents(), {}, {}, {}, {}, QStringLiteral("Empty project") });
+  OpenedProject empty;
+  empty.displayName = QStringLiteral("Empty project");
+  startSession(std::move(empty));
 }
 
 ExplorerWindow::~ExplorerWindow()
@@ -104,7 +108,10 @@ bool ExplorerWindow::openProject(const std::function<OpenedProject()>& read)
 
 bool ExplorerWindow::openFile(const QString& path)
 {
-  return openProject([&path] { return ProjectFiles::open(path); });
+  const bool opened = openProject([&path] { return ProjectFiles::open(path); });
+  if (opened)
+    rememberRecent(path);
+  return opened;
 }
 
 bool ExplorerWindow::openSample()
@@ -116,7 +123,8 @@ bool ExplorerWindow::saveProject(const QString& path)
 {
   try
   {
-    ProjectFiles::save(path, pipeline(), manager());
+    ProjectFiles::save(
+      path, pipeline(), manager(), [this](const auto& view) { return containerOf(view); });
   }
   catch (...)
   {
@@ -125,8 +133,100 @@ bool ExplorerWindow::saveProject(const QString& path)
     return false;
   }
   m_documentPath = QFileInfo(path).absoluteFilePath();
+  m_changes->markSaved();
+  rememberRecent(m_documentPath);
   updateTitle(QFileInfo(path).fileName());
+  statusBar()->showMessage(
+    QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(m_documentPath)), 10000);
   return true;
+}
+
+QString ExplorerWindow::projectFolder() const
+{
+  const QString& file = m_documentPath.isEmpty() ? m_sourcePath : m_documentPath;
+  return file.isEmpty() ? QDir::homePath() : QFileInfo(file).absolutePath();
+}
+
+bool ExplorerWindow::copySelectedRows()
+{
+  const QTableView* table = tableToCopy();
+  const QString text =
+    table ? TableCopy::selectedRows(*table, selection().getSelections()) : QString();
+  if (text.isEmpty())
+  {
+    statusBar()->showMessage(QStringLiteral("Select rows of a table to copy them."), 5000);
+    return false;
+  }
+  QApplication::clipboard()->setText(text);
+  const int rows = text.count('\n') - 1;
+  statusBar()->showMessage(
+    QStringLiteral("Copied %1 with a header row.").arg(Wording::counted(rows, "row", "rows")),
+    5000);
+  return true;
+}
+
+QTableView* ExplorerWindow::tableToCopy() const
+{
+  for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
+    if (auto* table = qobject_cast<QTableView*>(widget))
+      if (isAncestorOf(table))
+        return table;
+  const auto view = m_viewArea->currentView();
+  QWidget* container = view ? m_viewArea->containerOf(view) : nullptr;
+  return container ? container->findChild<QTableView*>() : nullptr;
+}
+
+void ExplorerWindow::openRecent(const QString& path)
+{
+  if (!QFileInfo::exists(path))
+  {
+    m_recent->remove(path);
+    report(QStringLiteral("Cannot open the project"),
+      QStringLiteral("\"%1\" no longer exists; it is taken off the recent projects.")
+        .arg(QDir::toNativeSeparators(path)));
+    return;
+  }
+  if (!maySetAsideProject())
+    return;
+  if (ProjectFiles::isCsv(path))
+    importCsvInteractively(path);
+  else if (openFile(path))
+    addTableWhenNoViews();
+}
+
+void ExplorerWindow::rememberRecent(const QString& path)
+{
+  if (m_mode == Mode::Interactive)
+    m_recent->add(path);
+}
+
+bool ExplorerWindow::isChanged() const
+{
+  return m_changes->isChanged();
+}
+
+bool ExplorerWindow::maySetAsideProject()
+{
+  if (m_mode == Mode::Batch || !isChanged())
+    return true;
+  switch (m_changes->ask(m_projectName))
+  {
+    case UnsavedChanges::Answer::Save:
+      return saveInteractively();
+    case UnsavedChanges::Answer::Discard:
+      return true;
+    case UnsavedChanges::Answer::Cancel:
+      break;
+  }
+  return false;
+}
+
+void ExplorerWindow::closeEvent(QCloseEvent* event)
+{
+  if (maySetAsideProject())
+    event->accept();
+  else
+    event->ignore();
 }
 
 bool ExplorerWindow::loadViews(const QString& path)
@@ -161,7 +261,8 @@ boost::shared_ptr<DataViewInterface> ExplorerWindow::addView(const QString& kind
   }
   catch (...)
   {
-    report(QStringLiteral("Cannot add a %1 view").arg(kind),
+    const ViewKinds::Kind* known = ViewKinds::find(kind);
+    report(QStringLiteral("Cannot add %1").arg(Wording::aViewOf(known ? known->title : kind)),
       FailureText::reason(std::current_exception()));
     return {};
   }
@@ -195,7 +296,7 @@ void ExplorerWindow::select(const std::set<uint64_t>& ids)
   }
   if (!unknown.empty())
     report(QStringLiteral("Some cases were not selected"),
-      QStringLiteral("The project has no cases with the ids %1.").arg(describeIds(unknown)));
+      QStringLiteral("The project has %1.").arg(Wording::noCasesWithIds(unknown)));
   selection().setSelection(known);
 }
 
@@ -318,21 +419,28 @@ void ExplorerWindow::buildMenus()
   buildViewMenu();
   m_mouseModes = new MouseModeToolBar(this);
   addToolBar(m_mouseModes);
+  new HelpMenu(*this);
 }
 
 void ExplorerWindow::buildFileMenu()
 {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->addAction(QStringLiteral("Open &CSV..."), this, &ExplorerWindow::openCsvInteractively);
+  file->addAction(QStringLiteral("Open &CSV..."),
+    this,
+    &ExplorerWindow::openCsvInteractively,
+    QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_O));
   file->addAction(QStringLiteral("&Open Project..."),
     this,
     &ExplorerWindow::openProjectInteractively,
     QKeySequence::Open);
+  QMenu* recent = file->addMenu(QStringLiteral("&Recent Projects"));
+  m_recent = new RecentProjects(
+    *recent, [this](const QString& path) { openRecent(path); }, this);
   file->addAction(QStringLiteral("Open Sample Project"),
     this,
     [this]
     {
-      if (openSample())
+      if (maySetAsideProject() && openSample())
         addTableWhenNoViews();
     });
   file->addSeparator();
@@ -341,12 +449,13 @@ void ExplorerWindow::buildFileMenu()
   file->addAction(QStringLiteral("Save Project &As..."),
     this,
     &ExplorerWindow::saveAsInteractively,
-    QKeySequence::SaveAs);
+    QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_S));
   file->addSeparator();
   file->addAction(QStringLiteral("Load &Views..."), this, &ExplorerWindow::loadViewsInteractively);
   file->addAction(QStringLiteral("Export View as &PNG..."),
     this,
     &ExplorerWindow::exportCurrentViewInteractively);
+  m_exportMenu = new ExportMenu(*this, *file);
   file->addSeparator();
   file->addAction(QStringLiteral("&Quit"), this, &QWidget::close, QKeySequence::Quit);
 }
@@ -361,6 +470,10 @@ void ExplorerWindow::buildEditMenu()
   edit->addAction(undo);
   edit->addAction(redo);
   edit->addSeparator();
+  edit->addAction(QStringLiteral("&Copy Selected Rows"),
+    this,
+    &ExplorerWindow::copySelectedRows,
+    QKeySequence::Copy);
   edit->addAction(QStringLiteral("&Select Cases..."),
     this,
     &ExplorerWindow::selectCasesInteractively,
@@ -373,9 +486,13 @@ void ExplorerWindow::buildViewMenu()
   QMenu* views = menuBar()->addMenu(QStringLiteral("&View"));
   for (const auto& kind : ViewKinds::all())
     if (kind.available && kind.name != QLatin1String("selected-cases"))
-      views->addAction(QStringLiteral("Add %1").arg(kind.title),
+    {
+      QAction* add = views->addAction(QStringLiteral("Add %1").arg(kind.title),
         this,
         [this, name = kind.name] { addView(name); });
+      if (kind.name == QLatin1String("table"))
+        add->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_T));
+    }
   views->addAction(QStringLiteral("&Compare Images..."),
     this,
     [this]
@@ -415,19 +532,33 @@ void ExplorerWindow::startSession(OpenedProject opened)
     manager.signalViewRemoved.connect([this](const auto& view) { onViewRemoved(view); }));
   m_sessionConnections.emplace_back(
     selection().signalSelectionChanged.connect([this] { updateStatus(); }));
+  m_sessionConnections.emplace_back(pipeline().signalFilteredDataChanged.connect(
+    [this]
+    {
+      updateStatus();
+      repaintTables();
+    }));
   m_sessionConnections.emplace_back(
-    pipeline().signalFilteredDataChanged.connect([this] { updateStatus(); }));
+    pipeline().signalFilterSetChanged.connect([this] { repaintTables(); }));
   m_filterPanel->setPipeline(&pipeline());
   m_surrogatePanel->setManager(m_session->surrogateModels());
   applyFilters(opened.filters);
   showSelectedCases();
   m_documentPath = opened.documentPath;
+  m_sourcePath = opened.sourcePath;
   updateTitle(opened.displayName);
   if (!opened.views.isNull())
     restoreViews(opened.views);
+  const QStringList unsorted = TableSortOrders::restore(
+    opened.explorer, manager, [this](const auto& view) { return containerOf(view); });
+  for (const QString& problem : unsorted)
+    report(QStringLiteral("A sort order was not restored"), problem);
   // Opening is not a step the user can undo.
   UndoStack::clear();
   updateStatus();
+  if (!opened.missingImages.isEmpty())
+    reportOnceOpen(
+      QStringLiteral("Missing image files"), Wording::missingImages(opened.missingImages));
 }
 
 void ExplorerWindow::applyFilters(const std::vector<FilterSettings>& filters)
@@ -512,9 +643,18 @@ void ExplorerWindow::updateStatus()
                       .arg(selection().getSelections().size()));
 }
 
+void ExplorerWindow::repaintTables()
+{
+  // The marks of failed and excluded values follow the filters: show them now, not when the
+  // table next scrolls.
+  for (QTableView* table : findChildren<QTableView*>())
+    table->viewport()->update();
+}
+
 void ExplorerWindow::updateTitle(const QString& projectName)
 {
-  setWindowTitle(QStringLiteral("%1 - Vantor Explorer").arg(projectName));
+  m_projectName = projectName;
+  setWindowTitle(QStringLiteral("%1[*] - Vantor Explorer").arg(projectName));
 }
 
 void ExplorerWindow::report(const QString& title, const QString& message)
@@ -526,62 +666,75 @@ void ExplorerWindow::report(const QString& title, const QString& message)
     QMessageBox::warning(this, title, message);
 }
 
+void ExplorerWindow::reportOnceOpen(const QString& title, const QString& message)
+{
+  if (m_mode == Mode::Batch)
+    report(title, message);
+  else
+    QTimer::singleShot(0, this, [this, title, message] { report(title, message); });
+}
+
 void ExplorerWindow::openCsvInteractively()
 {
-  const QString path = QFileDialog::getOpenFileName(
-    this, QStringLiteral("Open CSV"), {}, QStringLiteral("CSV files (*.csv);;All files (*)"));
-  if (path.isEmpty())
+  if (!maySetAsideProject())
     return;
-  std::unique_ptr<CsvImportDialog> dialog;
-  try
-  {
-    dialog = std::make_unique<CsvImportDialog>(path, this);
-  }
-  catch (...)
-  {
-    report(
-      QStringLiteral("Cannot open the project"), FailureText::reason(std::current_exception()));
+  const QString path = QFileDialog::getOpenFileName(this,
+    QStringLiteral("Open CSV"),
+    projectFolder(),
+    QStringLiteral("CSV files (*.csv);;All files (*)"));
+  if (!path.isEmpty())
+    importCsvInteractively(path);
+}
+
+void ExplorerWindow::importCsvInteractively(const QString& path)
+{
+  CsvImportDialog dialog(path, this);
+  if (dialog.exec() != QDialog::Accepted || !openProject([&] { return dialog.takeProject(); }))
     return;
-  }
-  if (dialog->exec() == QDialog::Accepted)
-  {
-    if (openProject([&] { return ProjectFiles::csv(path, dialog->options()); }))
-      addTableWhenNoViews();
-  }
+  rememberRecent(path);
+  addTableWhenNoViews();
 }
 
 void ExplorerWindow::openProjectInteractively()
 {
-  const QString path =
-    QFileDialog::getOpenFileName(this, QStringLiteral("Open Project"), {}, projectFilter);
+  if (!maySetAsideProject())
+    return;
+  const QString path = QFileDialog::getOpenFileName(
+    this, QStringLiteral("Open Project"), projectFolder(), projectFilter);
   if (!path.isEmpty() && openFile(path))
     addTableWhenNoViews();
 }
 
-void ExplorerWindow::saveInteractively()
+bool ExplorerWindow::saveInteractively()
 {
-  if (m_documentPath.isEmpty())
-    saveAsInteractively();
-  else
-    saveProject(m_documentPath);
+  return m_documentPath.isEmpty() ? saveAsInteractively() : saveProject(m_documentPath);
 }
 
-void ExplorerWindow::saveAsInteractively()
+bool ExplorerWindow::saveAsInteractively()
 {
   QString path = QFileDialog::getSaveFileName(
-    this, QStringLiteral("Save Project"), m_documentPath, projectFilter);
+    this, QStringLiteral("Save Project As"), suggestedProjectPath(), projectFilter);
   if (path.isEmpty())
-    return;
+    return false;
   if (QFileInfo(path).suffix().isEmpty())
     path += QStringLiteral(".xml");
-  saveProject(path);
+  return saveProject(path);
+}
+
+QString ExplorerWindow::suggestedProjectPath() const
+{
+  if (!m_documentPath.isEmpty())
+    return m_documentPath;
+  const QString name =
+    m_sourcePath.isEmpty() ? m_projectName : QFileInfo(m_sourcePath).completeBaseName();
+  return QDir(projectFolder()).filePath(name + QStringLiteral(".xml"));
 }
 
 void ExplorerWindow::loadViewsInteractively()
 {
   const QString path = QFileDialog::getOpenFileName(this,
     QStringLiteral("Load Views"),
-    {},
+    projectFolder(),
     QStringLiteral("Views or project documents (*.xml);;All files (*)"));
   if (!path.isEmpty())
     loadViews(path);
@@ -589,21 +742,7 @@ void ExplorerWindow::loadViewsInteractively()
 
 void ExplorerWindow::selectCasesInteractively()
 {
-  bool ok = false;
-  const QString text = QInputDialog::getText(this,
-    QStringLiteral("Select Cases"),
-    QStringLiteral("Case ids and ranges, as in 1,5,10-20:"),
-    QLineEdit::Normal,
-    {},
-    &ok);
-  if (!ok)
-    return;
-  try
-  {
-    select(CommandLine::parseCaseIds(text));
-  }
-  catch (const CommandLineError& error)
-  {
-    report(QStringLiteral("Cannot select the cases"), QString::fromStdString(error.message()));
-  }
+  SelectCasesDialog dialog(this);
+  if (dialog.exec() == QDialog::Accepted)
+    select(dialog.ids());
 }

@@ -18,15 +18,19 @@ class DataPipelineManager;
 class DataViewInterface;
 class DataViewManager;
 class ExplorerSession;
+class ExportMenu;
 class FilterPanel;
 class MouseModeToolBar;
 class PropertyPanel;
 class QAction;
+class QTableView;
+class RecentProjects;
 class QDockWidget;
 class QLabel;
 class QMenu;
 class SelectionModel;
 class SurrogateModelPanel;
+class UnsavedChanges;
 class ViewArea;
 
 /// The explorer's main window over one open project: the views in tabs, the selected cases in
@@ -85,6 +89,26 @@ public:
   const QStringList& problems() const { return m_problems; }
   /// Where Save writes; empty until the project was opened from or saved to a document.
   const QString& documentPath() const { return m_documentPath; }
+  /// The folder of the project's document or of the file it came from; the home folder for the
+  /// sample. Save and export dialogs start there.
+  QString projectFolder() const;
+  ExportMenu& exportMenu() const { return *m_exportMenu; }
+  RecentProjects& recentProjects() const { return *m_recent; }
+  /// Shows the problem to the user (in batch mode, writes it to the standard error output) and
+  /// keeps it in problems().
+  void report(const QString& title, const QString& message);
+  /// Copies the selected rows of the focused table, else of the current view's, as
+  /// tab-separated text with a header row. False when there is no row to copy.
+  bool copySelectedRows();
+  /// Whether the project changed since it was opened or saved.
+  bool isChanged() const;
+  /// Before the project is closed or replaced: true when it has not changed, or the user saved
+  /// it or chose to discard the changes; false when the user cancelled (or saving failed).
+  /// Batch mode never asks.
+  bool maySetAsideProject();
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
 
 private:
   void buildDocks();
@@ -103,13 +127,25 @@ private:
   void watchSurrogateErrors(const boost::shared_ptr<DataViewInterface>& view);
   void onCurrentViewChanged();
   void updateStatus();
+  void repaintTables();
+  /// Reports once the project is open and its first view shown (at once in batch mode).
+  void reportOnceOpen(const QString& title, const QString& message);
   void updateTitle(const QString& projectName);
-  void report(const QString& title, const QString& message);
+  /// The table Ctrl+C copies from: the focused one, else the current view's.
+  QTableView* tableToCopy() const;
+  /// Opens a file from the recent list, a CSV file through the import dialog.
+  void openRecent(const QString& path);
+  void rememberRecent(const QString& path);
 
   void openCsvInteractively();
+  void importCsvInteractively(const QString& path);
   void openProjectInteractively();
-  void saveInteractively();
-  void saveAsInteractively();
+  /// False when nothing was saved.
+  bool saveInteractively();
+  bool saveAsInteractively();
+  /// The project document, else a document in the project's folder named after the file the
+  /// project came from, or after the project.
+  QString suggestedProjectPath() const;
   void loadViewsInteractively();
   void selectCasesInteractively();
   void exportCurrentViewInteractively();
@@ -128,6 +164,12 @@ private:
   QLabel* m_status = nullptr;
   QMenu* m_panelsMenu = nullptr;
   QAction* m_removeView = nullptr;
+  UnsavedChanges* m_changes = nullptr;
+  RecentProjects* m_recent = nullptr;
+  ExportMenu* m_exportMenu = nullptr;
   QString m_documentPath;
+  QString m_projectName;
+  /// The file the project was read from, where Save As starts; empty for the sample.
+  QString m_sourcePath;
   QStringList m_problems;
 };

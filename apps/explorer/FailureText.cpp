@@ -4,6 +4,7 @@
 #include "host/core/InvalidPropertyValueException.h"
 
 #include <boost/lexical_cast/bad_lexical_cast.hpp>
+#include <new>
 #include <stdexcept>
 
 QString FailureText::reason(const std::exception_ptr& failure)
@@ -31,9 +32,14 @@ QString FailureText::reason(const std::exception_ptr& failure)
   {
     return QString::fromStdString(error.message());
   }
-  catch (const std::exception& error)
+  catch (const std::bad_alloc&)
   {
-    return QStringLiteral("an unexpected error occurred (%1)").arg(error.what());
+    return QStringLiteral("there is not enough memory");
+  }
+  // A library's own text means nothing to the user; the operation is what they can act on.
+  catch (const std::exception&)
+  {
+    return QStringLiteral("an unexpected error occurred");
   }
   catch (...)
   {

@@ -11,41 +11,48 @@
 
 OpenedProject ProjectFiles::sample()
 {
-  OpenedProject opened{ SampleProject::contents(SampleProject::defaultImageFolder()),
-    SampleProject::filters(),
-    {},
-    {},
-    {},
-    QStringLiteral("Sample beam study") };
+  OpenedProject opened;
+  opened.contents = SampleProject::contents(SampleProject::defaultImageFolder());
+  opened.filters = SampleProject::filters();
+  opened.displayName = QStringLiteral("Sample beam study");
   return opened;
 }
 
 OpenedProject ProjectFiles::csv(const QString& path, const CsvImportOptions& options)
 {
-  OpenedProject opened{
-    CsvImporter(options).read(path), {}, {}, {}, {}, QFileInfo(path).fileName()
-  };
+  CsvImportResult imported = CsvImporter(options).import(path);
+  OpenedProject opened;
+  opened.contents = std::move(imported.contents);
+  opened.displayName = QFileInfo(path).fileName();
+  opened.sourcePath = QFileInfo(path).absoluteFilePath();
+  for (const std::string& missing : imported.missingImageFiles)
+    opened.missingImages << QString::fromStdString(missing);
   return opened;
 }
 
 OpenedProject ProjectFiles::document(const QString& path)
 {
   LoadedProjectDocument loaded = ProjectDocumentReader::read(path);
-  OpenedProject opened{ std::move(loaded.contents),
-    std::move(loaded.filters),
-    {},
-    loaded.document,
-    QFileInfo(path).absoluteFilePath(),
-    QFileInfo(path).fileName() };
+  OpenedProject opened;
+  opened.contents = std::move(loaded.contents);
+  opened.filters = std::move(loaded.filters);
+  opened.document = loaded.document;
+  opened.documentPath = QFileInfo(path).absoluteFilePath();
+  opened.displayName = QFileInfo(path).fileName();
+  opened.sourcePath = opened.documentPath;
   for (const QDomElement& element : loaded.otherElements)
+  {
     if (element.tagName() == QLatin1String("Views"))
       opened.views = element;
+    else if (element.tagName() == TableSortOrders::elementName)
+      opened.explorer = element;
+  }
   return opened;
 }
 
-OpenedProject ProjectFiles::open(const QString& path)
+OpenedProject ProjectFiles::open(const QString& path, const CsvImportOptions& csvOptions)
 {
-  return isCsv(path) ? csv(path) : document(path);
+  return isCsv(path) ? csv(path, csvOptions) : document(path);
 }
 
 bool ProjectFiles::isCsv(const QString& path)
@@ -55,11 +62,15 @@ bool ProjectFiles::isCsv(const QString& path)
 
 void ProjectFiles::save(const QString& path,
   const DataPipelineManager& pipeline,
-  const boost::shared_ptr<DataViewManagerInterface>& manager)
+  const boost::shared_ptr<DataViewManagerInterface>& manager,
+  const TableSortOrders::ContainerOf& containerOf)
 {
   const ViewsDocument views(manager);
   ProjectDocumentWriter::write(path,
     filterSettings(pipeline),
-    [&views](QDomDocument& document, QDomElement& root)
-    { root.appendChild(views.viewsElement(document)); });
+    [&](QDomDocument& document, QDomElement& root)
+    {
+      root.appendChild(views.viewsElement(document));
+      root.appendChild(TableSortOrders::write(document, *manager, containerOf));
+    });
 }

@@ -1,5 +1,7 @@
 #include "apps/explorer/PropertyEditors.h"
 
+#include "host/common/NumberText.h"
+#include "host/common/NumericPredicates.h"
 #include "host/core/ExceptionBase.h"
 #include "host/project/Project.h"
 
@@ -26,6 +28,26 @@ void follow(QWidget* editor, const PropertyPtr<T>& property, std::function<void(
   show();
 }
 
+/// Reads a number by the shared rule, "nan" too; returns why the text is not one, or "".
+QString readNumber(const QString& text, double& value)
+{
+  if (isNanNumericInputValue(text))
+  {
+    value = std::numeric_limits<double>::quiet_NaN();
+    return {};
+  }
+  switch (parseRealNumber(text.toStdString(), value))
+  {
+    case NumberTextStatus::Ok:
+      return {};
+    case NumberTextStatus::OutOfRange:
+      return QStringLiteral("'%1' is too large or too small a number.").arg(text.trimmed());
+    case NumberTextStatus::NotANumber:
+      break;
+  }
+  return QStringLiteral("'%1' is not a number.").arg(text.trimmed());
+}
+
 // Numbers are edited as text so that every value of the type, and "nan" or "inf", can be typed.
 template<class T>
 QWidget* makeNumberEditor(PropertyPtr<T> property, QWidget* parent)
@@ -38,13 +60,11 @@ QWidget* makeNumberEditor(PropertyPtr<T> property, QWidget* parent)
     edit,
     [edit, property, show]
     {
-      bool ok = false;
-      const double value = edit->text().trimmed().toDouble(&ok);
-      if (!ok)
+      double value = 0.0;
+      const QString problem = readNumber(edit->text(), value);
+      if (!problem.isEmpty())
       {
-        QMessageBox::warning(edit,
-          QStringLiteral("Invalid value"),
-          QStringLiteral("\"%1\" is not a number.").arg(edit->text()));
+        QMessageBox::warning(edit, QStringLiteral("Invalid value"), problem);
         show();
         return;
       }

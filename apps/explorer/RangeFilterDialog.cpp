@@ -1,6 +1,7 @@
 #include "apps/explorer/RangeFilterDialog.h"
 
 #include "apps/explorer/PropertyEditors.h"
+#include "host/common/NumberText.h"
 #include "host/project/Project.h"
 
 #include <QComboBox>
@@ -9,16 +10,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <cmath>
 
 namespace
 {
 
-bool readNumber(const QLineEdit& edit, double& value)
+// As the range hint shows them.
+QString shownNumber(double value)
 {
-  bool ok = false;
-  value = edit.text().trimmed().toDouble(&ok);
-  return ok && !std::isnan(value);
+  return QString::number(value, 'g', 6);
 }
 
 } // namespace
@@ -39,6 +38,7 @@ RangeFilterDialog::RangeFilterDialog(const VariablePtr& variable,
 {
   setWindowTitle(QStringLiteral("Edit Range Filter"));
   build(variable);
+  showRangeOfChosenVariable();
   setBounds(PropertyEditors::exactText(low), PropertyEditors::exactText(high));
 }
 
@@ -82,9 +82,14 @@ void RangeFilterDialog::showRangeOfChosenVariable()
   }
   const auto range = variable->range();
   m_hint->setText(QStringLiteral("Its values lie between %1 and %2.")
-                    .arg(QString::number(range.first), QString::number(range.second)));
-  if (m_variable->isEnabled())
-    setBounds(PropertyEditors::exactText(range.first), PropertyEditors::exactText(range.second));
+                    .arg(shownNumber(range.first), shownNumber(range.second)));
+  if (!m_variable->isEnabled())
+    return;
+  // Shown as in the hint, but an untouched bound is the exact end of the range, so that the
+  // filter keeps every case until the user narrows it.
+  m_presets = { { shownNumber(range.first), range.first },
+    { shownNumber(range.second), range.second } };
+  setBounds(m_presets[0].first, m_presets[1].first);
 }
 
 VariablePtr RangeFilterDialog::variable() const
@@ -94,12 +99,26 @@ VariablePtr RangeFilterDialog::variable() const
 
 double RangeFilterDialog::low() const
 {
-  return m_low->text().trimmed().toDouble();
+  double value = 0.0;
+  readBound(*m_low, 0, value);
+  return value;
 }
 
 double RangeFilterDialog::high() const
 {
-  return m_high->text().trimmed().toDouble();
+  double value = 0.0;
+  readBound(*m_high, 1, value);
+  return value;
+}
+
+bool RangeFilterDialog::readBound(const QLineEdit& edit, std::size_t end, double& value) const
+{
+  if (end < m_presets.size() && edit.text() == m_presets[end].first)
+  {
+    value = m_presets[end].second;
+    return true;
+  }
+  return parseRealNumber(edit.text().toStdString(), value) == NumberTextStatus::Ok;
 }
 
 void RangeFilterDialog::setBounds(const QString& low, const QString& high)
@@ -114,7 +133,7 @@ QString RangeFilterDialog::problem() const
   double high = 0.0;
   if (variable().isNull())
     return QStringLiteral("Choose a numeric variable.");
-  if (!readNumber(*m_low, low) || !readNumber(*m_high, high))
+  if (!readBound(*m_low, 0, low) || !readBound(*m_high, 1, high))
     return QStringLiteral("Both bounds must be numbers.");
   if (low > high)
     return QStringLiteral("The lowest value must not be above the highest.");

@@ -3,6 +3,8 @@
 #include "analyzer/dataviews/ViewTypes.h"
 
 #include <QDialog>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -33,9 +35,13 @@ public:
 private:
   void build(const VariablePtr& fixed);
   void showRangeOfChosenVariable();
+  /// The number typed, or the exact value of a bound still as preset; false when not a number.
+  bool readBound(const QLineEdit& edit, std::size_t end, double& value) const;
 
   QComboBox* m_variable = nullptr;
   QLineEdit* m_low = nullptr;
   QLineEdit* m_high = nullptr;
   QLabel* m_hint = nullptr;
+  /// The preset texts of the low and high bound and the exact values they stand for.
+  std::vector<std::pair<QString, double>> m_presets;
 };

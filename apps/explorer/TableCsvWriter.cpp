@@ -11,7 +11,17 @@
 namespace
 {
 
-std::vector<int> shownSections(const QHeaderView& header)
+void writeLine(QTextStream& out, const QStringList& fields)
+{
+  QStringList quoted;
+  for (const QString& text : fields)
+    quoted << TableCsvWriter::field(text);
+  out << quoted.join(',') << '\n';
+}
+
+} // namespace
+
+std::vector<int> TableCsvWriter::shownSections(const QHeaderView& header)
 {
   std::vector<int> sections;
   for (int visual = 0; visual < header.count(); ++visual)
@@ -22,16 +32,6 @@ std::vector<int> shownSections(const QHeaderView& header)
   }
   return sections;
 }
-
-void writeLine(QTextStream& out, const QStringList& fields)
-{
-  QStringList quoted;
-  for (const QString& text : fields)
-    quoted << TableCsvWriter::field(text);
-  out << quoted.join(',') << '\n';
-}
-
-} // namespace
 
 void TableCsvWriter::write(const QTableView& table, QTextStream& out)
 {

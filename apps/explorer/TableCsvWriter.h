@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
+class QHeaderView;
 class QTableView;
 class QTextStream;
 
@@ -15,4 +17,6 @@ public:
   static void write(const QTableView& table, const QString& path);
   /// Quoted when it holds a separator, a quote, a line break or edge spaces.
   static QString field(const QString& text);
+  /// The logical indexes of the sections not hidden, in the order shown.
+  static std::vector<int> shownSections(const QHeaderView& header);
 };

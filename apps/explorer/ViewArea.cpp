@@ -1,8 +1,11 @@
 #include "apps/explorer/ViewArea.h"
 
 #include "analyzer/dataviews/DataViewInterface.h"
+#include "analyzer/dataviews/TableViewInterface.h"
+#include "apps/explorer/TableMarksLegend.h"
 
 #include <QPainter>
+#include <QVBoxLayout>
 
 ViewArea::ViewArea(QWidget* parent)
   : QTabWidget(parent)
@@ -22,21 +25,39 @@ void ViewArea::addView(QWidget* container, const boost::shared_ptr<DataViewInter
   if (!container)
     return;
   const QString title = tabTitle(*view);
-  m_views[container] = view;
-  setCurrentIndex(addTab(container, title));
+  QWidget* page = pageFor(container, *view);
+  m_views[page] = { container, view };
+  setCurrentIndex(addTab(page, title));
+}
+
+QWidget* ViewArea::pageFor(QWidget* container, const DataViewInterface& view)
+{
+  if (!dynamic_cast<const TableViewInterface*>(&view))
+    return container;
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(container, 1);
+  layout->addWidget(new TableMarksLegend(page));
+  container->show();
+  return page;
 }
 
 void ViewArea::removeView(const boost::shared_ptr<DataViewInterface>& view)
 {
   for (auto entry = m_views.begin(); entry != m_views.end(); ++entry)
   {
-    if (entry->second != view)
+    if (entry->second.view != view)
       continue;
-    QWidget* container = entry->first;
+    QWidget* page = entry->first;
+    QWidget* container = entry->second.container;
     m_views.erase(entry);
-    removeTab(indexOf(container));
+    removeTab(indexOf(page));
     container->hide();
     container->setParent(nullptr);
+    if (page != container)
+      delete page;
     return;
   }
 }
@@ -44,7 +65,7 @@ void ViewArea::removeView(const boost::shared_ptr<DataViewInterface>& view)
 void ViewArea::releaseAll()
 {
   while (!m_views.empty())
-    removeView(m_views.begin()->second);
+    removeView(m_views.begin()->second.view);
 }
 
 boost::shared_ptr<DataViewInterface> ViewArea::currentView() const
@@ -55,14 +76,14 @@ boost::shared_ptr<DataViewInterface> ViewArea::currentView() const
 boost::shared_ptr<DataViewInterface> ViewArea::viewAt(int index) const
 {
   auto found = m_views.find(widget(index));
-  return found == m_views.end() ? nullptr : found->second;
+  return found == m_views.end() ? nullptr : found->second.view;
 }
 
 QWidget* ViewArea::containerOf(const boost::shared_ptr<DataViewInterface>& view) const
 {
   for (const auto& entry : m_views)
-    if (entry.second == view)
-      return entry.first;
+    if (entry.second.view == view)
+      return entry.second.container;
   return nullptr;
 }
 
@@ -71,7 +92,7 @@ QString ViewArea::tabTitle(const DataViewInterface& view) const
   const QString title = QString::fromStdString(view.title());
   int sameTitle = 0;
   for (const auto& entry : m_views)
-    sameTitle += entry.second->title() == view.title();
+    sameTitle += entry.second.view->title() == view.title();
   return sameTitle == 0 ? title : QStringLiteral("%1 %2").arg(title).arg(sameTitle + 1);
 }
 

@@ -7,7 +7,8 @@
 class DataViewInterface;
 
 /// The tabs of the open views. The container widgets belong to the view manager: a tab that
-/// goes away hands its widget back unparented instead of deleting it.
+/// goes away hands its widget back unparented instead of deleting it. A table's tab shows a key
+/// to the marks it draws below it.
 class ViewArea : public QTabWidget
 {
   Q_OBJECT
@@ -37,5 +38,15 @@ private:
   /// The view's title, numbered when another tab already has it.
   QString tabTitle(const DataViewInterface& view) const;
 
-  std::map<QWidget*, boost::shared_ptr<DataViewInterface>> m_views;
+  struct Entry
+  {
+    QWidget* container;
+    boost::shared_ptr<DataViewInterface> view;
+  };
+
+  /// The widget in the tab: the container, or a page of the container above a key.
+  QWidget* pageFor(QWidget* container, const DataViewInterface& view);
+
+  /// By the widget in the tab.
+  std::map<QWidget*, Entry> m_views;
 };

@@ -2,23 +2,16 @@
 
 #include "analyzer/dataviews/DataViewInterface.h"
 #include "analyzer/dataviews/DataViewManagerInterface.h"
-#include "apps/explorer/ImageViewActions.h"
-#include "apps/explorer/TableCsvWriter.h"
+#include "apps/explorer/ViewFileFormat.h"
 #include "apps/explorer/ViewKinds.h"
 #include "apps/explorer/ViewsDocument.h"
 #include "host/core/ExceptionBase.h"
 
 #include <QDir>
-#include <QTableView>
 #include <map>
 
 namespace
 {
-
-bool isTabular(const QString& kind)
-{
-  return kind == QLatin1String("table") || kind == QLatin1String("selected-cases");
-}
 
 QString numberedName(const QString& kind, std::map<QString, int>& used)
 {
@@ -46,19 +39,12 @@ QStringList ViewExport::write(const QString& folder,
   for (const auto& view : manager->dataViews())
   {
     const QString kind = ViewKinds::nameOf(*view);
-    if (ImageViewActions::isPictured(kind) && containerOf(view))
-    {
-      const QString path = dir.filePath(numberedName(kind, used) + ".png");
-      ImageViewActions::writePicture(*containerOf(view), *manager->imageLoader(), path);
-      written << path;
+    QWidget* container = containerOf(view);
+    const auto format = container ? ViewFileFormat::of(kind, *container, *manager) : std::nullopt;
+    if (!format)
       continue;
-    }
-    QWidget* container = isTabular(kind) ? containerOf(view) : nullptr;
-    const QTableView* table = container ? container->findChild<QTableView*>() : nullptr;
-    if (!table)
-      continue;
-    const QString path = dir.filePath(numberedName(kind, used) + ".csv");
-    TableCsvWriter::write(*table, path);
+    const QString path = dir.filePath(numberedName(kind, used) + "." + format->suffix);
+    format->write(path);
     written << path;
   }
   return written;

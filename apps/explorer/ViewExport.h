@@ -9,10 +9,10 @@ class DataViewInterface;
 class DataViewManagerInterface;
 class QWidget;
 
-/// Writes the open views into a folder: the views document "views.xml" and, for each tabular
-/// view, a CSV of the rows it shows, named after its kind ("table.csv", "table-2.csv",
-/// "selected-cases.csv"), and for each image view a picture of it ("images.png",
-/// "selected-images.png").
+/// Writes the open views into a folder: the views document "views.xml" and each view this build
+/// can write (see ViewFileFormat) named after its kind: a CSV of the rows a tabular view shows
+/// ("table.csv", "table-2.csv", "selected-cases.csv"), a picture of an image view
+/// ("images.png", "selected-images.png").
 class ViewExport
 {
 public:

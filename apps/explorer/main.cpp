@@ -35,5 +35,7 @@ int main(int argc, char** argv)
   QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vantor Explorer"));
+  // The user's settings (the recent projects) are kept under these names.
+  QApplication::setOrganizationName(QStringLiteral("Vantor"));
   return ExplorerStartup::run(options);
 }

@@ -61,7 +61,7 @@ CsvImporter::CsvImporter(CsvImportOptions options)
 
 std::vector<CsvColumn> CsvImporter::columns(const QString& path) const
 {
-  return layout(CsvReader(path)).variables;
+  return layout(CsvReader(path, m_options.skipLines)).variables;
 }
 
 CsvImporter::Layout CsvImporter::layout(const CsvReader& reader) const
@@ -69,11 +69,13 @@ CsvImporter::Layout CsvImporter::layout(const CsvReader& reader) const
   const auto& header = reader.header();
   Layout result;
   result.caseIdColumn = findColumn(header, m_options.caseIdColumn, {});
-  result.imageColumn = findColumn(header, m_options.imageColumn, { "Image", "Image File" });
-  result.tagsColumn = findColumn(header, m_options.tagsColumn, { "Tags" });
-  if (!m_options.imageColumn.empty() && result.imageColumn < 0)
+  if (m_options.withImages)
+    result.imageColumn = findColumn(header, m_options.imageColumn, { "Image", "Image File" });
+  if (m_options.withTags)
+    result.tagsColumn = findColumn(header, m_options.tagsColumn, { "Tags" });
+  if (m_options.withImages && !m_options.imageColumn.empty() && result.imageColumn < 0)
     reader.fail("there is no image column named \"" + m_options.imageColumn + "\".");
-  if (!m_options.tagsColumn.empty() && result.tagsColumn < 0)
+  if (m_options.withTags && !m_options.tagsColumn.empty() && result.tagsColumn < 0)
     reader.fail("there is no tags column named \"" + m_options.tagsColumn + "\".");
   for (std::size_t i = 0; i < header.size(); ++i)
   {
@@ -187,11 +189,17 @@ uint64_t CsvImporter::caseId(const CsvReader& reader, std::size_t row, const std
 
 ProjectContents CsvImporter::read(const QString& path) const
 {
-  const CsvReader reader(path);
+  return import(path).contents;
+}
+
+CsvImportResult CsvImporter::import(const QString& path) const
+{
+  const CsvReader reader(path, m_options.skipLines);
   const Layout columns = layout(reader);
   const QString folder = QFileInfo(path).absolutePath();
 
-  ProjectContents contents;
+  CsvImportResult result;
+  ProjectContents& contents = result.contents;
   for (const auto& column : columns.variables)
   {
     if (column.name == Variable::caseIdName)
@@ -217,9 +225,9 @@ ProjectContents CsvImporter::read(const QString& path) const
     if (image.empty())
       continue;
     const FileInfo file(FileInfo::resolve(QString::fromStdString(image), folder));
+    // The case stays with its attachment: the image views show a missing file as such.
     if (!file.exists())
-      reader.fail(
-        row, "the image file \"" + file.absolutePath().toStdString() + "\" does not exist.");
+      result.missingImageFiles.push_back(file.absolutePath().toStdString());
     const auto tags = columns.tagsColumn >= 0
                         ? splitTags(fields[static_cast<std::size_t>(columns.tagsColumn)])
                         : std::vector<std::string>();
@@ -230,5 +238,5 @@ ProjectContents CsvImporter::read(const QString& path) const
   }
   if (!tagOrder.empty())
     contents.setTagGroups({ TagGroup("Tags", tagOrder) });
-  return contents;
+  return result;
 }

@@ -32,6 +32,20 @@ struct CsvImportOptions
   std::string imageColumn;
   /// Column of tags for the images, separated by ';'; "" finds one named "Tags".
   std::string tagsColumn;
+  /// False: no column holds image files (or tags), whatever its name; such a column becomes a
+  /// variable like any other.
+  bool withImages = true;
+  bool withTags = true;
+  /// Lines above the header to ignore, such as a title or a count of rows.
+  int skipLines = 0;
+};
+
+/// The contents read from a CSV file, and the image files it names that do not exist (their
+/// full paths, in file order); those cases keep their attachment with the path.
+struct CsvImportResult
+{
+  ProjectContents contents;
+  std::vector<std::string> missingImageFiles;
 };
 
 /// Reads a CSV file of cases into project contents: the header names the variables; a column
@@ -46,6 +60,7 @@ public:
   /// The columns that would become variables, for an import dialog to show.
   std::vector<CsvColumn> columns(const QString& path) const;
   ProjectContents read(const QString& path) const;
+  CsvImportResult import(const QString& path) const;
 
 private:
   struct Layout

@@ -32,7 +32,7 @@ char separatorOf(const std::string& header)
 
 } // namespace
 
-CsvReader::CsvReader(const QString& path)
+CsvReader::CsvReader(const QString& path, int skipLines)
   : m_fileName(QFileInfo(path).fileName().toStdString())
 {
   QFile file(path);
@@ -49,7 +49,7 @@ CsvReader::CsvReader(const QString& path)
       line.erase(0, 3);
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
       line.pop_back();
-    if (trimmed(line).empty())
+    if (lineNumber <= skipLines || trimmed(line).empty())
       continue;
     if (!headerRead)
     {
@@ -64,7 +64,11 @@ CsvReader::CsvReader(const QString& path)
     m_lineNumbers.push_back(lineNumber);
   }
   if (!headerRead)
-    fail("the file is empty; the first line must name the columns.");
+    fail(skipLines > 0 ? "nothing follows the " +
+                           (skipLines == 1 ? std::string("first line")
+                                           : "first " + std::to_string(skipLines) + " lines") +
+                           " skipped; the line after them must name the columns."
+                       : "the file is empty; the first line must name the columns.");
   std::set<std::string> names;
   for (std::size_t i = 0; i < m_header.size(); ++i)
   {

@@ -10,8 +10,9 @@
 class CsvReader
 {
 public:
-  /// Throws ImportError when the file cannot be read, has no header, or names a column twice.
-  explicit CsvReader(const QString& path);
+  /// Ignores the first `skipLines` lines. Throws ImportError when the file cannot be read, has
+  /// no header, or names a column twice.
+  explicit CsvReader(const QString& path, int skipLines = 0);
 
   const std::vector<std::string>& header() const { return m_header; }
   std::size_t rowCount() const { return m_lines.size(); }

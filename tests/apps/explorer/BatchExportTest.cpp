@@ -133,7 +133,8 @@ TEST_F(BatchExport, ProblemsGoToStandardErrorWithAFailingExitCode)
                                   "please\": the text there is not a value"))
     << broken.err.toStdString();
   EXPECT_TRUE(broken.err.contains(
-    "Cannot add a scatter2d view: The 2D scatter plot view is not available in this build."));
+    "Cannot add a 2D scatter plot view: The 2D scatter plot view is not available in this "
+    "build."));
   EXPECT_EQ(filesIn(out("broken")),
     (QStringList{ "selected-cases.csv",
       "selected-cases.png",

@@ -80,4 +80,11 @@ TEST(CommandLine, OptionsAndTheirMistakes)
   EXPECT_FALSE(errorOf({ "cases.csv" }).empty());
   EXPECT_FALSE(errorOf({ "--frobnicate" }).empty());
   EXPECT_FALSE(errorOf({ "--export" }).empty());
+
+  EXPECT_EQ(
+    CommandLine::parse({ "explorer", "--project", "a.CSV", "--skip-lines", "2" }).skipLines, 2);
+  EXPECT_EQ(errorOf({ "--project", "a.csv", "--skip-lines", "-1" }),
+    "--skip-lines: \"-1\" is not a number of lines from 0 to 1000000.");
+  EXPECT_EQ(errorOf({ "--project", "p.xml", "--skip-lines", "1" }),
+    "--skip-lines applies to a CSV file opened with --project FILE.csv.");
 }

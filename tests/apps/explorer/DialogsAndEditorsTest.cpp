@@ -2,8 +2,10 @@
 
 #include "apps/explorer/CsvImportDialog.h"
 #include "apps/explorer/ExplorerWindow.h"
+#include "apps/explorer/HelpMenu.h"
 #include "apps/explorer/PropertyEditors.h"
 #include "apps/explorer/RangeFilterDialog.h"
+#include "apps/explorer/SelectCasesDialog.h"
 #include "apps/explorer/ValueFilterDialog.h"
 #include "host/core/UndoStack.h"
 #include "host/project/Project.h"
@@ -12,6 +14,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -162,4 +166,72 @@ TEST_F(ExplorerDialogs, EditorsFollowAndSetTheirProperties)
   edit->setText("nan");
   Q_EMIT edit->editingFinished();
   EXPECT_TRUE(std::isnan(scale->value()));
+}
+
+TEST_F(ExplorerDialogs, RefusedInputKeepsTheDialogsOpenWithTheInputInPlace)
+{
+  SelectCasesDialog select(&parent);
+  select.show();
+  select.setText("3, 5-x");
+  select.accept();
+  EXPECT_TRUE(select.isVisible());
+  EXPECT_EQ(select.text(), "3, 5-x");
+  EXPECT_EQ(select.problem(), "\"5-x\" is not a case id or a range of ids like 10-20.");
+  select.setText("3,5-6");
+  select.accept();
+  EXPECT_FALSE(select.isVisible());
+  EXPECT_EQ(select.ids(), (std::set<uint64_t>{ 3, 5, 6 }));
+
+  const QString path = writeFile(QDir(dir.path()),
+    "late.csv",
+    "Run summary\nRun,Length,Image\n1,2,gone.png\n2,3,gone.png\n2,4,\n");
+  CsvImportDialog import(path, &parent);
+  import.show();
+  EXPECT_FALSE(import.problem().isEmpty()) << "the title line is no header";
+  import.setSkipLines(1);
+  EXPECT_TRUE(import.problem().isEmpty()) << import.problem().toStdString();
+  EXPECT_EQ(columnNames(import.columnTable()), (QStringList{ "Run", "Length" }))
+    << "the image column is found by its name";
+  import.setCaseIdColumn("Run");
+  import.accept();
+  EXPECT_TRUE(import.isVisible());
+  EXPECT_EQ(import.problem(), "late.csv, line 5: case 2 appears a second time.");
+  EXPECT_EQ(import.options().skipLines, 1) << "the choices stay";
+  EXPECT_EQ(import.options().caseIdColumn, "Run");
+
+  import.setImageColumn("");
+  EXPECT_EQ(columnNames(import.columnTable()), (QStringList{ "Length", "Image" }))
+    << "(none): the image column is a variable";
+  EXPECT_FALSE(import.options().withImages);
+  import.setCaseIdColumn("");
+  import.accept();
+  EXPECT_FALSE(import.isVisible());
+  ASSERT_TRUE(window.openProject([&] { return import.takeProject(); }));
+  EXPECT_EQ(Project::project().recordCount(), 3);
+  EXPECT_TRUE(Project::project().auxFiles().empty());
+}
+
+TEST_F(ExplorerDialogs, RangeBoundsShowTheHintsPrecisionAndKeepTheExactEnds)
+{
+  ASSERT_TRUE(window.openFile(
+    writeFile(QDir(dir.path()), "fine.csv", "Gap,Load\n0.123456789,1\n2.71828182845,2\n")));
+  RangeFilterDialog dialog(&parent);
+  EXPECT_EQ(dialog.findChild<QLineEdit*>()->text(), "0.123457");
+  EXPECT_EQ(dialog.low(), 0.123456789) << "an untouched bound is the exact lowest value";
+  EXPECT_EQ(dialog.high(), 2.71828182845);
+  dialog.setBounds("0.123457", "1e999");
+  EXPECT_EQ(dialog.problem(), "Both bounds must be numbers.");
+  dialog.setBounds("0.2", "2.7");
+  EXPECT_EQ(dialog.low(), 0.2);
+  EXPECT_EQ(dialog.high(), 2.7) << "a typed bound is what was typed";
+
+  const auto shortcuts = HelpMenu::shortcuts(*window.menuBar());
+  QStringList listed;
+  for (const auto& shortcut : shortcuts)
+    listed << shortcut.action + " = " + shortcut.keys;
+  EXPECT_TRUE(listed.contains("Edit > Copy Selected Rows = Ctrl+C"))
+    << listed.join('\n').toStdString();
+  EXPECT_TRUE(listed.contains("File > Export > Current View = Ctrl+E"));
+  EXPECT_TRUE(listed.contains("View > Add Table = Ctrl+T"));
+  EXPECT_TRUE(HelpMenu::aboutText().contains(QStringLiteral("Qt ") + qVersion()));
 }

@@ -140,7 +140,7 @@ TEST_F(ExplorerWindowTest, ProjectsThatCannotBeOpenedLeaveTheOpenOneInPlace)
   EXPECT_EQ(Project::project().recordCount(), 6);
   EXPECT_EQ(window.viewArea().count(), 1);
   EXPECT_FALSE(window.addView("line"));
-  EXPECT_TRUE(window.problems().last().startsWith("Cannot add a line view: "));
+  EXPECT_TRUE(window.problems().last().startsWith("Cannot add a line plot view: "));
 }
 
 TEST_F(ExplorerWindowTest, ViewsComeAndGoWithUndoAndThePanelsFollow)
@@ -168,7 +168,7 @@ TEST_F(ExplorerWindowTest, ViewsComeAndGoWithUndoAndThePanelsFollow)
 
   window.select({ 12, 14, 99 });
   EXPECT_EQ(window.selection().getSelections(), (std::set<uint64_t>{ 12, 14 }));
-  EXPECT_TRUE(window.problems().last().contains("no cases with the ids 99"));
+  EXPECT_TRUE(window.problems().last().contains("The project has no case with the id 99."));
 }
 
 TEST_F(ExplorerWindowTest, FilterPanelEnablesAndRemovesFiltersAsUndoSteps)

@@ -132,11 +132,48 @@ TEST_F(CsvImporterTest, BadInputIsRefusedWithTheFileAndLineNamed)
     errorOf(write("twice.csv", "A,B,A\n1,2,3\n")), "twice.csv: two columns are named \"A\".");
   EXPECT_EQ(errorOf(write("noname.csv", "A,,C\n1,2,3\n")),
     "noname.csv: column 2 of the header has no name.");
-  EXPECT_EQ(errorOf(write("image.csv", "A,Image\n1,a.png\n2,gone.png\n")),
-    "image.csv, line 3: the image file \"" + m_folder.filePath("gone.png").toStdString() +
-      "\" does not exist.");
   EXPECT_EQ(errorOf(write("ids.csv", "Case ID,A\n1,2\n1,3\n")),
     "ids.csv, line 3: case 1 appears a second time.");
   EXPECT_EQ(errorOf(write("badid.csv", "Case ID,A\n1.5,2\n")),
     "badid.csv, line 2: the case identifier \"1.5\" is not a whole number of zero or more.");
+}
+
+TEST_F(CsvImporterTest, MissingImagesAreListedAndTheirCasesKept)
+{
+  makeImage("a.png");
+  const QString path =
+    write("images.csv", "A,Image,Tags\n1,a.png,x\n2,gone.png,y\n3,,\n4,sub/lost.png,x\n");
+  const CsvImportResult result = CsvImporter().import(path);
+  EXPECT_EQ(result.contents.recordCount(), 4);
+  EXPECT_EQ(result.missingImageFiles,
+    (std::vector<std::string>{ m_folder.filePath("gone.png").toStdString(),
+      m_folder.filePath("sub/lost.png").toStdString() }));
+  Project::project().assign(CsvImporter().read(path));
+  EXPECT_EQ(Project::project().auxFiles().size(), 3u) << "a missing file keeps its attachment";
+
+  CsvImportOptions none;
+  none.withImages = false;
+  none.withTags = false;
+  const CsvImportResult plain = CsvImporter(none).import(path);
+  EXPECT_TRUE(plain.missingImageFiles.empty());
+  Project::project().assign(CsvImporter(none).read(path));
+  EXPECT_TRUE(Project::project().auxFiles().empty());
+  EXPECT_EQ(valueOf("Image", 2), Variant("gone.png")) << "the column is a variable then";
+  EXPECT_EQ(valueOf("Tags", 4), Variant("x"));
+}
+
+TEST_F(CsvImporterTest, LeadingLinesCanBeSkipped)
+{
+  const QString path = write("titled.csv", "Beam study, June\n3 rows\n\nA,B\n1,2\n3,4\n5,6\n");
+  CsvImportOptions options;
+  EXPECT_EQ(
+    errorOf(path, options), "titled.csv, line 2: has 1 fields where the header names 2 columns.");
+  options.skipLines = 2;
+  Project::project().assign(CsvImporter(options).read(path));
+  EXPECT_EQ(Project::project().recordCount(), 3);
+  EXPECT_EQ(valueOf("B", 3), Variant(6));
+  options.skipLines = 7;
+  EXPECT_EQ(errorOf(path, options),
+    "titled.csv: nothing follows the first 7 lines skipped; the line after them must name the "
+    "columns.");
 }
