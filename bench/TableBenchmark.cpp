@@ -9,44 +9,73 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QTableView>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <boost/make_shared.hpp>
 #include <memory>
+#include <random>
 #include <set>
 #include <vtkDoubleArray.h>
-#include <vtkIdTypeArray.h>
 
 namespace
 {
 
-struct OpenTable
+constexpr int64_t selectionCases = 1000000;
+
+// One pipeline over the loaded project, as the application has before the user opens a table.
+struct Pipeline
 {
   boost::shared_ptr<SelectionModel> selection = boost::make_shared<SelectionModel>();
   boost::shared_ptr<DataPipelineManager> pipeline =
     boost::make_shared<DataPipelineManager>(selection);
+};
+
+struct OpenTable
+{
   std::unique_ptr<QWidget> parent = std::make_unique<QWidget>();
   boost::shared_ptr<TableView> view;
 
-  void open()
+  explicit OpenTable(const Pipeline& shared)
   {
-    view = boost::make_shared<TableView>(pipeline, selection, *parent);
-    parent->resize(1000, 700);
-    parent->show();
+    view = boost::make_shared<TableView>(shared.pipeline, shared.selection, *parent);
+    showAndLayout(*parent);
+  }
+
+  static void showAndLayout(QWidget& widget)
+  {
+    widget.resize(1000, 700);
+    widget.show();
     QApplication::processEvents();
   }
 };
 
-// The plain pass the table is measured against: every case id read once.
-uint64_t passOverCaseIds()
+// The table a plain Qt application would show: constant cells, no proxies, no pipeline.
+class ConstantModel : public QAbstractTableModel
 {
-  const auto& column = Project::project().caseIdVariable().lock()->column();
-  uint64_t sum = 0;
-  vtkAbstractArray* array = column.array();
-  for (vtkIdType row = 0; row < array->GetNumberOfValues(); ++row)
-    sum += array->GetVariantValue(row).ToTypeUInt64();
-  return sum;
-}
+public:
+  ConstantModel(int rows, int columns)
+    : m_rows(rows)
+    , m_columns(columns)
+  {
+  }
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override
+  {
+    return parent.isValid() ? 0 : m_rows;
+  }
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override
+  {
+    return parent.isValid() ? 0 : m_columns;
+  }
+  QVariant data(const QModelIndex&, int role) const override
+  {
+    return role == Qt::DisplayRole ? QVariant(QStringLiteral("12.345")) : QVariant();
+  }
+
+private:
+  int m_rows;
+  int m_columns;
+};
 
 std::vector<double> firstVariableValues()
 {
@@ -56,23 +85,30 @@ std::vector<double> firstVariableValues()
     values->GetPointer(0), values->GetPointer(0) + values->GetNumberOfValues());
 }
 
-std::set<uint64_t> scatteredCases(int64_t cases, int64_t count)
+// Ids spread over all cases, in a scrambled order, as a rubber band over a plot yields them.
+std::vector<uint64_t> scatteredCases(int64_t cases, int64_t count, uint64_t shift)
 {
-  std::set<uint64_t> ids;
+  std::vector<uint64_t> ids;
   const int64_t step = cases / count;
   for (int64_t i = 0; i < count; ++i)
-    ids.insert(static_cast<uint64_t>(i * step + (i % 3) + 1));
+    ids.push_back(static_cast<uint64_t>(i * step + (i % 3) + 1) + shift);
+  std::shuffle(ids.begin(), ids.end(), std::mt19937_64(42));
   return ids;
+}
+
+std::set<uint64_t> asSet(const std::vector<uint64_t>& ids)
+{
+  return std::set<uint64_t>(ids.begin(), ids.end());
 }
 
 void OpenAndLayout(benchmark::State& state)
 {
   loadProject(state.range(0));
   UndoStack::SuspendUndoRecording notRecorded;
+  Pipeline shared;
   for (auto _ : state)
   {
-    OpenTable table;
-    table.open();
+    OpenTable table(shared);
     benchmark::DoNotOptimize(table.view->height());
   }
 }
@@ -81,15 +117,24 @@ void OpenAndLayoutBaseline(benchmark::State& state)
 {
   loadProject(state.range(0));
   for (auto _ : state)
-    benchmark::DoNotOptimize(passOverCaseIds());
+  {
+    QWidget parent;
+    auto* layout = new QVBoxLayout(&parent);
+    auto* table = new QTableView(&parent);
+    layout->addWidget(table);
+    ConstantModel model(int(state.range(0)), variableCount + 1);
+    table->setModel(&model);
+    OpenTable::showAndLayout(parent);
+    benchmark::DoNotOptimize(table->verticalHeader()->length());
+  }
 }
 
 void SortByColumn(benchmark::State& state)
 {
   loadProject(state.range(0));
   UndoStack::SuspendUndoRecording notRecorded;
-  OpenTable table;
-  table.open();
+  Pipeline shared;
+  OpenTable table(shared);
   Qt::SortOrder order = Qt::DescendingOrder;
   for (auto _ : state)
   {
@@ -110,30 +155,60 @@ void SortByColumnBaseline(benchmark::State& state)
   }
 }
 
+// Each iteration replaces a selection of scattered cases with another of the same size.
 void SharedSelection(benchmark::State& state)
 {
-  const int64_t cases = 1000000;
-  loadProject(cases);
+  loadProject(selectionCases);
   UndoStack::SuspendUndoRecording notRecorded;
-  OpenTable table;
-  table.open();
-  const std::set<uint64_t> first = scatteredCases(cases, state.range(0));
-  std::set<uint64_t> second;
-  for (uint64_t id : first)
-    second.insert(id + 1);
+  Pipeline shared;
+  OpenTable table(shared);
+  const std::set<uint64_t> first = asSet(scatteredCases(selectionCases, state.range(0), 0));
+  const std::set<uint64_t> second = asSet(scatteredCases(selectionCases, state.range(0), 1));
   bool flip = false;
   for (auto _ : state)
   {
-    table.selection->setSelection(flip ? first : second);
+    shared.selection->setSelection(flip ? first : second);
     flip = !flip;
+  }
+}
+
+void SharedSelectionFromEmpty(benchmark::State& state)
+{
+  loadProject(selectionCases);
+  UndoStack::SuspendUndoRecording notRecorded;
+  Pipeline shared;
+  OpenTable table(shared);
+  const std::set<uint64_t> chosen = asSet(scatteredCases(selectionCases, state.range(0), 0));
+  for (auto _ : state)
+  {
+    state.PauseTiming();
+    shared.selection->setSelection({});
+    state.ResumeTiming();
+    shared.selection->setSelection(chosen);
   }
 }
 
 void SharedSelectionBaseline(benchmark::State& state)
 {
-  loadProject(1000000);
+  const std::vector<uint64_t> ids = scatteredCases(selectionCases, state.range(0), 0);
   for (auto _ : state)
-    benchmark::DoNotOptimize(passOverCaseIds());
+  {
+    std::vector<uint64_t> copy = ids;
+    std::sort(copy.begin(), copy.end());
+    benchmark::DoNotOptimize(copy.data());
+  }
+}
+
+void SharedSelectionFromEmptyBaseline(benchmark::State& state)
+{
+  SharedSelectionBaseline(state);
+}
+
+void selectionSizes(benchmark::internal::Benchmark* benchmark)
+{
+  for (int64_t size : { 1000, 2000, 10000, 20000, 100000, 200000 })
+    benchmark->Arg(size);
+  benchmark->Unit(benchmark::kMillisecond);
 }
 
 } // namespace
@@ -146,8 +221,10 @@ BENCHMARK(OpenAndLayoutBaseline)
   ->Unit(benchmark::kMillisecond);
 BENCHMARK(SortByColumn)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SortByColumnBaseline)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(SharedSelection)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(SharedSelectionBaseline)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(SharedSelection)->Apply(selectionSizes);
+BENCHMARK(SharedSelectionBaseline)->Apply(selectionSizes);
+BENCHMARK(SharedSelectionFromEmpty)->Apply(selectionSizes);
+BENCHMARK(SharedSelectionFromEmptyBaseline)->Apply(selectionSizes);
 
 int main(int argc, char** argv)
 {

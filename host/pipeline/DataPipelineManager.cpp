@@ -164,6 +164,7 @@ std::vector<const FilterAbstract*> DataPipelineManager::activeSet() const
 
 void DataPipelineManager::rebuild()
 {
+  m_mask.forgetRows();
   m_evaluator.reset(Project::project().recordCount());
   for (const auto& filter : m_filters)
     if (isActive(*filter))
@@ -238,7 +239,11 @@ void DataPipelineManager::applyCellChanges(const TransactionRecord& changes)
         static_cast<std::size_t>(column - columns.begin()), **column, record->row());
   }
   if (rowsChanged)
+  {
     refilter();
+    // The filtered mask has one bit per filtered row.
+    updateSelection();
+  }
   else
     m_filtered->Modified();
   m_unfiltered->Modified();

@@ -2,8 +2,54 @@
 
 #include "host/pipeline/DataPipelineManagerInterface.h"
 #include "host/project/Project.h"
+#include "host/project/Variable.h"
+#include "host/vtkutil/RecordTableUtils.h"
 
+#include <algorithm>
 #include <cstring>
+
+namespace
+{
+
+// Fits the mask to the rows, all bits clear. A few bits set before are cleared one by one, so
+// that a small selection change costs the size of the selections, not of the table.
+void clearMask(vtkBitArray& mask, vtkIdType rows, std::vector<vtkIdType>& setBits)
+{
+  const bool few = static_cast<vtkIdType>(setBits.size()) * 64 < rows;
+  if (mask.GetNumberOfValues() == rows && few)
+    for (vtkIdType row : setBits)
+      mask.SetValue(row, 0);
+  else
+  {
+    mask.SetNumberOfValues(rows);
+    if (rows > 0)
+      std::memset(mask.GetPointer(0), 0, static_cast<std::size_t>((rows + 7) / 8));
+  }
+  setBits.clear();
+}
+
+bool isSet(const unsigned char* bits, std::size_t index)
+{
+  return bits[index / 8] & (0x80 >> (index % 8));
+}
+
+// The first entry from `from` on whose case id is not below the given one: by steps that
+// double, then halving, so that a walk through ascending ids stays near where it was.
+template<class Iterator>
+Iterator firstNotBelow(Iterator from, Iterator end, uint64_t caseId)
+{
+  auto below = [](const auto& entry, uint64_t id) { return entry.first < id; };
+  std::ptrdiff_t step = 1;
+  Iterator low = from;
+  while (end - low > step && below(low[step], caseId))
+  {
+    low += step;
+    step *= 2;
+  }
+  return std::lower_bound(low, end - low > step ? low + step + 1 : end, caseId, below);
+}
+
+} // namespace
 
 SelectionMask::SelectionMask()
 {
@@ -13,32 +59,70 @@ SelectionMask::SelectionMask()
 
 void SelectionMask::select(const std::set<uint64_t>& caseIds, const Project& project)
 {
-  const vtkIdType rows = project.recordCount();
-  m_unfiltered->SetNumberOfValues(rows);
-  if (rows > 0)
-    std::memset(m_unfiltered->GetPointer(0), 0, static_cast<std::size_t>((rows + 7) / 8));
+  clearMask(*m_unfiltered, project.recordCount(), m_selectedRows);
+  const std::vector<CaseRow>& byId = rowsByCaseId(project);
+  auto next = byId.begin();
   for (uint64_t caseId : caseIds)
   {
-    const vtkIdType row = project.rowOf(caseId);
-    if (row >= 0)
-      m_unfiltered->SetValue(row, 1);
+    next = firstNotBelow(next, byId.end(), caseId);
+    if (next == byId.end())
+      break;
+    if (next->first != caseId)
+      continue;
+    m_unfiltered->SetValue(next->second, 1);
+    m_selectedRows.push_back(next->second);
   }
+}
+
+void SelectionMask::forgetRows()
+{
+  m_rowsKnown = false;
+  m_rowsByCaseId.clear();
+}
+
+const std::vector<SelectionMask::CaseRow>& SelectionMask::rowsByCaseId(const Project& project)
+{
+  if (m_rowsKnown && static_cast<vtkIdType>(m_rowsByCaseId.size()) == project.recordCount())
+    return m_rowsByCaseId;
+  m_rowsByCaseId.clear();
+  auto caseIds = project.caseIdVariable().lock();
+  vtkAbstractArray* ids = caseIds ? caseIds->column().array() : nullptr;
+  const vtkIdType rows = ids ? std::min(ids->GetNumberOfValues(), project.recordCount()) : 0;
+  m_rowsByCaseId.reserve(static_cast<std::size_t>(rows));
+  for (vtkIdType row = 0; row < rows; ++row)
+    m_rowsByCaseId.emplace_back(RecordTableUtils::caseID(ids, row), row);
+  if (!std::is_sorted(m_rowsByCaseId.begin(), m_rowsByCaseId.end()))
+    std::sort(m_rowsByCaseId.begin(), m_rowsByCaseId.end());
+  m_rowsKnown = true;
+  return m_rowsByCaseId;
 }
 
 void SelectionMask::follow(const std::vector<vtkIdType>& rows)
 {
-  m_filtered->SetNumberOfValues(static_cast<vtkIdType>(rows.size()));
+  clearMask(*m_filtered, static_cast<vtkIdType>(rows.size()), m_selectedFilteredRows);
   if (rows.empty())
     return;
-  // Bit by bit through the arrays' bytes: vtkBitArray::SetValue costs a call per bit.
-  const unsigned char* from = m_unfiltered->GetPointer(0);
-  unsigned char* to = m_filtered->GetPointer(0);
-  std::memset(to, 0, (rows.size() + 7) / 8);
-  for (std::size_t i = 0; i < rows.size(); ++i)
+  // A large selection is cheaper to read off the unfiltered mask row by row than to look up.
+  if (m_selectedRows.size() * 16 > rows.size())
   {
-    const auto row = static_cast<std::size_t>(rows[i]);
-    if (from[row / 8] & (0x80 >> (row % 8)))
-      to[i / 8] = static_cast<unsigned char>(to[i / 8] | (0x80 >> (i % 8)));
+    const unsigned char* from = m_unfiltered->GetPointer(0);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+    {
+      if (!isSet(from, static_cast<std::size_t>(rows[i])))
+        continue;
+      m_filtered->SetValue(static_cast<vtkIdType>(i), 1);
+      m_selectedFilteredRows.push_back(static_cast<vtkIdType>(i));
+    }
+    return;
+  }
+  for (vtkIdType row : m_selectedRows)
+  {
+    const auto found = std::lower_bound(rows.begin(), rows.end(), row);
+    if (found == rows.end() || *found != row)
+      continue;
+    const auto filteredRow = static_cast<vtkIdType>(found - rows.begin());
+    m_filtered->SetValue(filteredRow, 1);
+    m_selectedFilteredRows.push_back(filteredRow);
   }
 }
 

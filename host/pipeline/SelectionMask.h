@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <set>
+#include <utility>
 #include <vector>
 #include <vtkBitArray.h>
 #include <vtkNew.h>
@@ -20,13 +21,24 @@ public:
 
   /// Sets exactly the bits of the rows of the selected cases; unknown cases are skipped.
   void select(const std::set<uint64_t>& caseIds, const Project& project);
-  /// The filtered mask takes the bits of the given unfiltered rows.
+  /// Forgets the rows of the cases, after the project's records changed.
+  void forgetRows();
+  /// The filtered mask takes the bits of the given unfiltered rows (ascending).
   void follow(const std::vector<vtkIdType>& rows);
   /// Fires the modified events, the unfiltered mask's last: observers of it may update
   /// anything downstream of either table.
   void announce();
 
 private:
+  using CaseRow = std::pair<uint64_t, vtkIdType>;
+  const std::vector<CaseRow>& rowsByCaseId(const Project& project);
+
   vtkNew<vtkBitArray> m_unfiltered;
   vtkNew<vtkBitArray> m_filtered;
+  std::vector<vtkIdType> m_selectedRows;
+  std::vector<vtkIdType> m_selectedFilteredRows;
+  /// Every case's row, in ascending case-id order: the ascending selection is found by walking
+  /// it forward, instead of one scattered look-up per case.
+  std::vector<CaseRow> m_rowsByCaseId;
+  bool m_rowsKnown = false;
 };

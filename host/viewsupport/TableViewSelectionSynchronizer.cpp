@@ -1,10 +1,40 @@
 #include "host/viewsupport/TableViewSelectionSynchronizer.h"
 
+#include "host/core/ScopedExitAction.h"
 #include "host/viewsupport/SelectionConverterInterface.h"
 #include "host/viewsupport/SelectionModelInterface.h"
 
 #include <QAbstractItemView>
+#include <QInputEvent>
 #include <QItemSelectionModel>
+#include <utility>
+
+/// Before a click or key that extends or toggles the selection, the view's item selection must
+/// hold what the view shows, since that is what the user extends.
+class TableViewSelectionSynchronizer::InputWatcher : public QObject
+{
+public:
+  explicit InputWatcher(TableViewSelectionSynchronizer& owner)
+    : m_owner(owner)
+  {
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override
+  {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+        type == QEvent::KeyPress)
+    {
+      const auto modifiers = static_cast<QInputEvent*>(event)->modifiers();
+      if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier))
+        m_owner.putShownCasesIntoItemSelection();
+    }
+    return false;
+  }
+
+private:
+  TableViewSelectionSynchronizer& m_owner;
+};
 
 TableViewSelectionSynchronizer::TableViewSelectionSynchronizer(
   boost::shared_ptr<SelectionModelInterface> master,
@@ -13,16 +43,14 @@ TableViewSelectionSynchronizer::TableViewSelectionSynchronizer(
   : m_master(std::move(master))
   , m_view(&view)
   , m_converter(std::move(converter))
+  , m_inputWatcher(std::make_unique<InputWatcher>(*this))
 {
   connectToView();
   beginMasterSelectionMonitoring();
-  setMasterSelectionToLocal();
+  onMasterSelectionChanged();
 }
 
-TableViewSelectionSynchronizer::~TableViewSelectionSynchronizer()
-{
-  QObject::disconnect(m_localConnection);
-}
+TableViewSelectionSynchronizer::~TableViewSelectionSynchronizer() = default;
 
 void TableViewSelectionSynchronizer::suspend()
 {
@@ -38,8 +66,7 @@ void TableViewSelectionSynchronizer::resume()
     return;
   m_suspended = false;
   beginMasterSelectionMonitoring();
-  m_shownValid = false;
-  setMasterSelectionToLocal();
+  onMasterSelectionChanged();
 }
 
 void TableViewSelectionSynchronizer::beginMasterSelectionMonitoring()
@@ -55,50 +82,77 @@ void TableViewSelectionSynchronizer::endMasterSelectionMonitoring()
 
 void TableViewSelectionSynchronizer::setLocalSelectionsToMaster()
 {
-  if (!m_view || !m_view->selectionModel())
-    return;
-  m_shown = m_converter->rowsToCaseIds(*m_view->selectionModel());
-  m_shownValid = true;
   m_master->setSelection(m_shown);
 }
 
 void TableViewSelectionSynchronizer::setMasterSelectionToLocal()
 {
-  if (!m_view || !m_view->selectionModel())
-    return;
-  std::set<uint64_t> selection = m_master->getSelections();
-  if (m_shownValid && selection == m_shown)
-    return;
-  const QItemSelection rows = m_converter->caseIdsToSelection(selection);
-  m_shown = std::move(selection);
-  m_shownValid = true;
-  m_view->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+  m_shown = m_master->getSelections();
+  if (QItemSelectionModel* selection = itemSelection())
+    selection->clearSelection();
+  m_itemSelectionHoldsShown = m_shown.empty();
+  repaint();
 }
 
 void TableViewSelectionSynchronizer::onLocalSelectionChanged()
 {
-  if (m_updating || m_suspended)
+  if (m_updating || m_suspended || !itemSelection())
     return;
   m_updating = true;
+  ScopedExitAction done([this] { m_updating = false; });
+  m_shown = m_converter->rowsToCaseIds(*itemSelection());
+  m_itemSelectionHoldsShown = true;
+  repaint();
   setLocalSelectionsToMaster();
-  m_updating = false;
 }
 
 void TableViewSelectionSynchronizer::onMasterSelectionChanged()
 {
-  if (m_updating)
+  if (m_updating || m_suspended)
     return;
   m_updating = true;
+  ScopedExitAction done([this] { m_updating = false; });
   setMasterSelectionToLocal();
-  m_updating = false;
+}
+
+void TableViewSelectionSynchronizer::putShownCasesIntoItemSelection()
+{
+  if (m_itemSelectionHoldsShown || m_updating || m_suspended || !itemSelection())
+    return;
+  m_updating = true;
+  ScopedExitAction done([this] { m_updating = false; });
+  itemSelection()->select(
+    m_converter->caseIdsToSelection(m_shown), QItemSelectionModel::ClearAndSelect);
+  m_itemSelectionHoldsShown = true;
 }
 
 void TableViewSelectionSynchronizer::connectToView()
 {
-  QItemSelectionModel* selection = m_view->selectionModel();
-  if (!selection)
-    return;
-  m_localConnection = QObject::connect(selection,
-    &QItemSelectionModel::selectionChanged,
-    [this](const QItemSelection&, const QItemSelection&) { onLocalSelectionChanged(); });
+  m_view->installEventFilter(m_inputWatcher.get());
+  m_view->viewport()->installEventFilter(m_inputWatcher.get());
+  // Connections made in the watcher's context end with it.
+  QObject* context = m_inputWatcher.get();
+  if (QAbstractItemModel* model = m_view->model())
+  {
+    auto forget = [this] { m_itemSelectionHoldsShown = m_shown.empty(); };
+    QObject::connect(model, &QAbstractItemModel::modelReset, context, forget);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, context, forget);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, context, forget);
+  }
+  if (QItemSelectionModel* selection = m_view->selectionModel())
+    QObject::connect(selection,
+      &QItemSelectionModel::selectionChanged,
+      context,
+      [this](const QItemSelection&, const QItemSelection&) { onLocalSelectionChanged(); });
+}
+
+void TableViewSelectionSynchronizer::repaint()
+{
+  if (m_view)
+    m_view->viewport()->update();
+}
+
+QItemSelectionModel* TableViewSelectionSynchronizer::itemSelection() const
+{
+  return m_view ? m_view->selectionModel() : nullptr;
 }

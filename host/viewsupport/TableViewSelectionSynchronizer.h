@@ -2,20 +2,29 @@
 
 #include "host/core/SuspendableInterface.h"
 
-#include <QMetaObject>
 #include <QPointer>
 #include <boost/shared_ptr.hpp>
 #include <boost/signals2/connection.hpp>
 #include <cstdint>
+#include <memory>
 #include <set>
 
 class QAbstractItemView;
+class QItemSelectionModel;
 class SelectionConverterInterface;
 class SelectionModelInterface;
 
-/// Keeps an item view's row selection and the shared selection of case ids in step, both ways.
-/// A change that one side makes is not echoed back to it, and the view's selection is left
-/// untouched when the shared selection it would show is the one it shows already.
+/// Keeps an item view's selected rows and the shared selection of case ids in step, both ways.
+///
+/// The pattern every view's synchronizer follows:
+/// - The view shows its own copy of the shared selection (shownCases), which the view draws
+///   itself. Taking a selection of any size costs one copy of the ids; QItemSelectionModel,
+///   quadratic in the ranges it replaces and asked range by range for every painted cell, keeps
+///   only what the user selects in the view.
+/// - Only the user's own selecting in the view reaches the shared selection. Whatever the
+///   synchronizer does to the view runs with the guard up, so a view showing a subset of the
+///   cases (a filtered table) never narrows the shared selection by showing it.
+/// - Suspended, it reacts to nothing; resuming shows the shared selection as it is then.
 class TableViewSelectionSynchronizer : public SuspendableInterface
 {
 public:
@@ -29,29 +38,39 @@ public:
   void suspend() override;
   void resume() override;
 
+  /// The cases the view shows selected, whether or not it has rows for them.
+  const std::set<uint64_t>& shownCases() const { return m_shown; }
+  bool showsCase(uint64_t caseId) const { return m_shown.count(caseId) != 0; }
+
 protected:
   virtual void beginMasterSelectionMonitoring();
   virtual void endMasterSelectionMonitoring();
-  /// The view's selected rows become the shared selection.
+  /// The cases the user selected in the view become the shared selection.
   virtual void setLocalSelectionsToMaster();
-  /// The shared selection is shown as the view's selected rows.
+  /// The view shows the shared selection.
   virtual void setMasterSelectionToLocal();
 
   SelectionModelInterface& master() const { return *m_master; }
   const SelectionConverterInterface& converter() const { return *m_converter; }
 
 private:
+  class InputWatcher;
+
   void onLocalSelectionChanged();
   void onMasterSelectionChanged();
   void connectToView();
+  void repaint();
+  void putShownCasesIntoItemSelection();
+  QItemSelectionModel* itemSelection() const;
 
   boost::shared_ptr<SelectionModelInterface> m_master;
   QPointer<QAbstractItemView> m_view;
   boost::shared_ptr<SelectionConverterInterface> m_converter;
   boost::signals2::scoped_connection m_masterConnection;
-  QMetaObject::Connection m_localConnection;
+  std::unique_ptr<InputWatcher> m_inputWatcher;
   std::set<uint64_t> m_shown;
-  bool m_shownValid = false;
+  /// Whether the item selection holds the shown cases rather than nothing.
+  bool m_itemSelectionHoldsShown = false;
   bool m_updating = false;
   bool m_suspended = false;
 };

@@ -15,7 +15,11 @@ vtkAbstractArray* caseIdColumn(vtkTable* table)
 
 uint64_t RecordTableUtils::caseIDAtRow(vtkTable* table, vtkIdType row)
 {
-  vtkAbstractArray* column = caseIdColumn(table);
+  return caseID(caseIdColumn(table), row);
+}
+
+uint64_t RecordTableUtils::caseID(vtkAbstractArray* column, vtkIdType row)
+{
   if (!column || row < 0 || row >= column->GetNumberOfValues())
     return 0;
   if (auto* ids = vtkArrayDownCast<vtkIdTypeArray>(column))

@@ -34,11 +34,14 @@ void setColumnOrder(QHeaderView& header, const std::vector<std::string>& names)
   for (int visual = 0; visual < header.count(); ++visual)
     positionOf[headerText(header, header.logicalIndex(visual))] = visual;
 
-  for (int target = 0; target < static_cast<int>(names.size()); ++target)
+  // A saved name whose variable is gone is skipped; the known names keep their saved order.
+  int target = 0;
+  for (const std::string& name : names)
   {
-    auto found = positionOf.find(names[target]);
-    const int logical = found == positionOf.end() ? 0 : found->second;
-    if (target < header.count())
-      header.moveSection(header.visualIndex(logical), target);
+    auto found = positionOf.find(name);
+    if (found == positionOf.end() || target >= header.count())
+      continue;
+    header.moveSection(header.visualIndex(found->second), target);
+    ++target;
   }
 }

@@ -28,13 +28,14 @@ struct ConstraintVizCellDecorator::Parts
 {
   QPointer<ConstraintVizProxyModel> model;
   QPointer<QStyledItemDelegate> inner;
+  std::function<bool(uint64_t)> caseSelected;
 };
 
 ConstraintVizCellDecorator::ConstraintVizCellDecorator(ConstraintVizProxyModel& model,
   QStyledItemDelegate& inner,
   QObject* parent)
   : QStyledItemDelegate(parent)
-  , m_parts(new Parts{ &model, &inner })
+  , m_parts(new Parts{ &model, &inner, {} })
 {
   // Editors may report through the inner delegate; the view listens to this one.
   connect(&inner, &QAbstractItemDelegate::commitData, this, &QAbstractItemDelegate::commitData);
@@ -45,10 +46,18 @@ ConstraintVizCellDecorator::ConstraintVizCellDecorator(ConstraintVizProxyModel& 
 
 ConstraintVizCellDecorator::~ConstraintVizCellDecorator() = default;
 
+void ConstraintVizCellDecorator::setCaseSelectedTest(std::function<bool(uint64_t)> test)
+{
+  m_parts->caseSelected = std::move(test);
+}
+
 void ConstraintVizCellDecorator::paint(QPainter* painter,
-  const QStyleOptionViewItem& option,
+  const QStyleOptionViewItem& given,
   const QModelIndex& index) const
 {
+  QStyleOptionViewItem option(given);
+  if (m_parts->caseSelected && m_parts->caseSelected(index.data(CaseIdRole).toULongLong()))
+    option.state |= QStyle::State_Selected;
   const QRect& rect = option.rect;
   const int left = rect.left();
   const int top = rect.top();

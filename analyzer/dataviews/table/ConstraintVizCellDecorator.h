@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QStyledItemDelegate>
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 class ConstraintVizProxyModel;
@@ -17,6 +19,10 @@ public:
     QStyledItemDelegate& inner,
     QObject* parent = nullptr);
   ~ConstraintVizCellDecorator() override;
+
+  /// Rows whose case the test accepts are painted selected, as the rows of the view's own item
+  /// selection are: the view draws the shared selection this way.
+  void setCaseSelectedTest(std::function<bool(uint64_t)> test);
 
   void paint(QPainter* painter,
     const QStyleOptionViewItem& option,

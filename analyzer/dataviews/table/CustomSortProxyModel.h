@@ -4,7 +4,7 @@
 #include <memory>
 
 /// Sorts rows by the value type of the column's variable: text alphabetically, numbers by
-/// value, and numeric columns holding NaN or NULL by the host's variant ordering.
+/// value, NaN and NULL after them by the host's variant ordering.
 class CustomSortProxyModel : public QSortFilterProxyModel
 {
   Q_OBJECT
@@ -16,9 +16,14 @@ public:
   void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 protected:
+  /// Every row passes: the proxy filters nothing, and asks nothing per row.
+  bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
   bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
+  void follow();
+  bool rowsComeSortedBy(int column) const;
+
   struct Impl;
   std::unique_ptr<Impl> m_impl;
 };

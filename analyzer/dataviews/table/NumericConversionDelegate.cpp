@@ -26,6 +26,6 @@ void NumericConversionDelegate::setModelData(QWidget* editor,
     QMessageBox::critical(nullptr,
       QStringLiteral("Invalid value"),
       QStringLiteral("The data you entered could not be converted to a numeric value.\n") +
-        QString::fromLocal8Bit(error.what()));
+        QString::fromUtf8(error.what()));
   }
 }

@@ -58,11 +58,17 @@ SelectedCasesView::SelectedCasesView(boost::shared_ptr<const DataPipelineManager
   m_impl->converter = boost::make_shared<TableViewSelectionConverter>(m_impl->table());
   m_impl->synchronizer = boost::make_shared<SingleDirectionalSelectionSynchronizer>(
     suspendable, m_impl->table(), m_impl->converter);
+  Impl* impl = m_impl.get();
+  m_impl->widget->paintSelectedCases(
+    [impl](uint64_t caseId) { return impl->synchronizer->showsCase(caseId); });
 
   static_cast<Serializer&>(serializer()).addSubElement(m_impl->widget->columnOrderSerializer());
 }
 
-SelectedCasesView::~SelectedCasesView() = default;
+SelectedCasesView::~SelectedCasesView()
+{
+  m_impl->widget->paintSelectedCases(nullptr);
+}
 
 std::string SelectedCasesView::title() const
 {
@@ -109,9 +115,9 @@ int SelectedCasesView::height() const
 
 std::set<uint64_t> SelectedCasesView::selections() const
 {
-  if (!m_impl->widget->exists())
-    return {};
-  return m_impl->converter->rowsToCaseIds(*m_impl->table().selectionModel());
+  const auto& synchronizer = *m_impl->synchronizer;
+  return m_impl->widget->casesOfRows(
+    [&synchronizer](uint64_t caseId) { return synchronizer.showsCase(caseId); });
 }
 
 QTableView& SelectedCasesView::tableView() const

@@ -16,6 +16,7 @@
 
 #include <QHeaderView>
 #include <QTableView>
+#include <utility>
 #include <vtkNew.h>
 
 const char* const TableView::m_domName = "TableView";
@@ -34,6 +35,9 @@ struct TableView::Impl
   boost::shared_ptr<SelectionModelInterface> selectionModel;
   boost::shared_ptr<vantor::Property<MouseMode>> mouseMode =
     boost::make_shared<vantor::Property<MouseMode>>(Select);
+  // A suspended view does nothing; it remembers that its data changed and catches up on resume.
+  bool suspended = false;
+  bool stale = false;
 
   Impl(TableView& owner,
     boost::shared_ptr<const DataPipelineManagerInterface> p,
@@ -71,6 +75,11 @@ struct TableView::Impl
 
   void refresh()
   {
+    if (suspended)
+    {
+      stale = true;
+      return;
+    }
     synchronizer.reset();
     if (!widget->exists())
       return;
@@ -97,6 +106,9 @@ TableView::TableView(boost::shared_ptr<const DataPipelineManagerInterface> pipel
       [columns](QAbstractItemView& table) { return new TableViewModel(columns, &table); }),
     parent);
   m_impl->createSynchronizer();
+  Impl* impl = m_impl.get();
+  m_impl->widget->paintSelectedCases([impl](uint64_t caseId)
+    { return impl->synchronizer && impl->synchronizer->showsCase(caseId); });
 
   auto& serializer = static_cast<Serializer&>(this->serializer());
   serializer.addSubElement(
@@ -104,7 +116,10 @@ TableView::TableView(boost::shared_ptr<const DataPipelineManagerInterface> pipel
   serializer.addSubElement(m_impl->widget->columnOrderSerializer());
 }
 
-TableView::~TableView() = default;
+TableView::~TableView()
+{
+  m_impl->widget->paintSelectedCases(nullptr);
+}
 
 std::string TableView::title() const
 {
@@ -130,6 +145,7 @@ void TableView::render()
 
 void TableView::suspend()
 {
+  m_impl->suspended = true;
   m_impl->connections.block();
   if (m_impl->synchronizer)
     m_impl->synchronizer->suspend();
@@ -137,8 +153,11 @@ void TableView::suspend()
 
 void TableView::resume()
 {
+  m_impl->suspended = false;
   m_impl->connections.unblock();
-  if (m_impl->synchronizer)
+  if (std::exchange(m_impl->stale, false))
+    m_impl->refresh();
+  else if (m_impl->synchronizer)
     m_impl->synchronizer->resume();
 }
 
@@ -160,4 +179,11 @@ int TableView::height() const
 QTableView& TableView::tableView() const
 {
   return m_impl->table();
+}
+
+std::set<uint64_t> TableView::selections() const
+{
+  const auto& synchronizer = m_impl->synchronizer;
+  return m_impl->widget->casesOfRows(
+    [&synchronizer](uint64_t caseId) { return synchronizer && synchronizer->showsCase(caseId); });
 }

@@ -4,7 +4,9 @@
 #include "host/viewsupport/DataViewAbstract.h"
 
 #include <boost/enable_shared_from_this.hpp>
+#include <cstdint>
 #include <memory>
+#include <set>
 
 class DataPipelineManagerInterface;
 class QTableView;
@@ -40,6 +42,8 @@ public:
   int height() const override;
 
   QTableView& tableView() const;
+  /// The cases of the rows the table shows selected.
+  std::set<uint64_t> selections() const;
 
 private:
   struct Impl;

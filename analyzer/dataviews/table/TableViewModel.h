@@ -23,6 +23,7 @@ public:
 
   virtual WeakPtr<Variable> variable(int column) const;
 
+  QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
@@ -40,11 +41,15 @@ public:
   uint64_t caseIdAtRow(int row) const;
   /// The rows holding the given cases, in ascending order, read from the case-id column.
   std::vector<int> rowsOfCases(const std::set<uint64_t>& caseIds) const;
-  /// A numeric column's values by row, read without formatting; empty for other columns.
-  std::vector<double> numericValues(int column) const;
+  /// Keys whose unsigned order is the host's order of a numeric column's values (numbers, NaN,
+  /// NULL), by row, read without formatting; empty for text columns.
+  const std::vector<uint64_t>& orderKeys(int column) const;
   int caseIdColumn() const;
 
 private:
+  void onTableModified();
+  void catchUpAfterEdit();
+
   struct Impl;
   std::unique_ptr<Impl> m_impl;
 };

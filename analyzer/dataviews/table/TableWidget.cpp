@@ -2,6 +2,8 @@
 
 #include "analyzer/dataviews/serialize/VectorSerializerInstantiations.h"
 #include "analyzer/dataviews/table/ColumnOrder.h"
+#include "analyzer/dataviews/table/ConstraintVizCellDecorator.h"
+#include "analyzer/dataviews/table/TableRoles.h"
 #include "host/core/ScopedExitAction.h"
 
 #include <QHeaderView>
@@ -55,6 +57,29 @@ int TableWidget::width() const
 int TableWidget::height() const
 {
   return exists() ? table().verticalHeader()->length() : 0;
+}
+
+void TableWidget::paintSelectedCases(std::function<bool(uint64_t)> test)
+{
+  if (!exists())
+    return;
+  if (auto* decorator = qobject_cast<ConstraintVizCellDecorator*>(table().itemDelegate()))
+    decorator->setCaseSelectedTest(std::move(test));
+}
+
+std::set<uint64_t> TableWidget::casesOfRows(const std::function<bool(uint64_t)>& test) const
+{
+  std::set<uint64_t> cases;
+  if (!exists())
+    return cases;
+  const QAbstractItemModel& model = *table().model();
+  for (int row = 0; row < model.rowCount(); ++row)
+  {
+    const uint64_t caseId = model.index(row, 0).data(CaseIdRole).toULongLong();
+    if (test(caseId))
+      cases.insert(caseId);
+  }
+  return cases;
 }
 
 boost::shared_ptr<SerializerInterface> TableWidget::columnOrderSerializer() const

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <boost/shared_ptr.hpp>
+#include <cstdint>
+#include <functional>
+#include <set>
 #include <vtkSmartPointer.h>
 
 class QTableView;
@@ -24,6 +27,10 @@ public:
   /// Total width of the columns and total height of the rows.
   int width() const;
   int height() const;
+  /// Paints the rows of the cases the test accepts as selected.
+  void paintSelectedCases(std::function<bool(uint64_t)> test);
+  /// The cases of the rows the test accepts.
+  std::set<uint64_t> casesOfRows(const std::function<bool(uint64_t)>& test) const;
   /// "ColumnOrder": the header texts in visual order.
   boost::shared_ptr<SerializerInterface> columnOrderSerializer() const;
 

@@ -23,6 +23,8 @@ vtkSmartPointer<vtkQtTableView> assembleTableWidget(
   header->setSortIndicator(0, Qt::AscendingOrder);
   header->setHighlightSections(false);
   table->verticalHeader()->hide();
+  // Before the rows exist: set afterwards, the mode is written into every row's section.
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   widget->Update();
 
   QAbstractItemModel* source = modelFactory(*table);
@@ -34,7 +36,6 @@ vtkSmartPointer<vtkQtTableView> assembleTableWidget(
   auto* numeric = new NumericConversionDelegate(table);
   table->setItemDelegate(new ConstraintVizCellDecorator(*constraints, *numeric, table));
 
-  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
   header->setSectionsMovable(true);
   table->setSortingEnabled(true);

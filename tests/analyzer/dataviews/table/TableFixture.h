@@ -7,6 +7,9 @@
 #include "host/viewsupport/SelectionModel.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
+#include <QImage>
+#include <QTableView>
 #include <QUndoStack>
 #include <QWidget>
 #include <boost/make_shared.hpp>
@@ -43,6 +46,26 @@ inline int rowOfCase(const QAbstractItemModel& model, uint64_t caseId)
     if (model.index(row, 0).data().toULongLong() == caseId)
       return row;
   return -1;
+}
+
+/// The cases whose rows the view paints as selected, read from its pixels as the user sees them:
+/// the background below the case id is neither of the view's row colours.
+inline std::set<uint64_t> casesPaintedSelected(QTableView& view)
+{
+  QApplication::processEvents();
+  const QImage image = view.viewport()->grab().toImage();
+  const QColor base = view.palette().color(QPalette::Base);
+  const QColor alternate = view.palette().color(QPalette::AlternateBase);
+  QAbstractItemModel& model = *view.model();
+  std::set<uint64_t> cases;
+  for (int row = 0; row < model.rowCount(); ++row)
+  {
+    const QRect cell = view.visualRect(model.index(row, 0));
+    const QColor shown = image.pixelColor(cell.left() + 3, cell.bottom() - 3);
+    if (cell.isValid() && shown != base && shown != alternate)
+      cases.insert(model.index(row, 0).data().toULongLong());
+  }
+  return cases;
 }
 
 class TableFixture : public ::testing::Test

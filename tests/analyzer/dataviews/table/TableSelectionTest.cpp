@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTest>
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
 
@@ -52,23 +53,48 @@ TEST_F(SelectionFixture, SynchronizesBothWaysWithoutEcho)
   shared->signalSelectionChanged.connect([&] { ++sharedChanges; });
   shared->setSelection({ 4 });
   TableViewSelectionSynchronizer synchronizer(shared, view, converter);
-  EXPECT_TRUE(view.selectionModel()->isRowSelected(1, {})) << "the initial selection is shown";
+  EXPECT_EQ(synchronizer.shownCases(), std::set<uint64_t>{ 4 }) << "the initial selection is shown";
 
   QSignalSpy localChanges(view.selectionModel(), &QItemSelectionModel::selectionChanged);
-  shared->setSelection({ 7, 9 });
-  EXPECT_EQ(localChanges.count(), 1);
-  EXPECT_EQ(converter->rowsToCaseIds(*view.selectionModel()), (std::set<uint64_t>{ 7, 9 }));
+  shared->setSelection({ 7, 9, 42 });
+  EXPECT_EQ(synchronizer.shownCases(), (std::set<uint64_t>{ 7, 9, 42 }));
+  EXPECT_TRUE(synchronizer.showsCase(9));
+  EXPECT_EQ(localChanges.count(), 0) << "the view draws the shared selection itself";
   EXPECT_EQ(sharedChanges, 2) << "showing the shared selection must not write it back";
 
   view.selectionModel()->select(
     model.index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   EXPECT_EQ(shared->getSelections(), std::set<uint64_t>{ 3 });
-  EXPECT_EQ(localChanges.count(), 2) << "the view's own change is not re-applied to it";
+  EXPECT_EQ(synchronizer.shownCases(), std::set<uint64_t>{ 3 });
+  EXPECT_EQ(localChanges.count(), 1) << "the view's own change is not re-applied to it";
 
   synchronizer.suspend();
   shared->setSelection({ 5 });
-  EXPECT_TRUE(view.selectionModel()->isRowSelected(0, {}));
+  view.selectionModel()->select(
+    model.index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  EXPECT_EQ(synchronizer.shownCases(), std::set<uint64_t>{ 3 }) << "suspended, it does nothing";
+  EXPECT_EQ(shared->getSelections(), std::set<uint64_t>{ 5 });
   synchronizer.resume();
-  EXPECT_TRUE(view.selectionModel()->isRowSelected(2, {})) << "resume catches up";
-  EXPECT_FALSE(view.selectionModel()->isRowSelected(0, {}));
+  EXPECT_EQ(synchronizer.shownCases(), std::set<uint64_t>{ 5 }) << "resume catches up";
+  EXPECT_FALSE(view.selectionModel()->hasSelection());
+}
+
+TEST_F(SelectionFixture, ExtendingClicksExtendWhatTheViewShows)
+{
+  view.setSelectionBehavior(QAbstractItemView::SelectRows);
+  view.resize(400, 300);
+  view.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  TableViewSelectionSynchronizer synchronizer(shared, view, converter);
+  shared->setSelection({ 3, 4, 5, 9 });
+  ASSERT_FALSE(view.selectionModel()->hasSelection());
+
+  const QRect row7 = view.visualRect(model.index(3, 1));
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ControlModifier, row7.center());
+  EXPECT_EQ(shared->getSelections(), (std::set<uint64_t>{ 3, 4, 5, 7, 9 }));
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ControlModifier, row7.center());
+  EXPECT_EQ(shared->getSelections(), (std::set<uint64_t>{ 3, 4, 5, 9 }));
+
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier, row7.center());
+  EXPECT_EQ(shared->getSelections(), std::set<uint64_t>{ 7 }) << "a plain click selects one case";
 }

@@ -1,5 +1,6 @@
 #include "tests/analyzer/dataviews/table/TableFixture.h"
 
+#include "analyzer/dataviews/table/ColumnOrder.h"
 #include "analyzer/dataviews/table/TableHeaderView.h"
 #include "analyzer/dataviews/table/TableRoles.h"
 #include "analyzer/dataviews/table/TableView.h"
@@ -20,6 +21,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <boost/lexical_cast.hpp>
+#include <cmath>
 
 namespace
 {
@@ -134,10 +136,39 @@ TEST_F(TableViewTest, TheDelegateTellsTheUserAboutANonNumber)
       box->accept();
     });
   table.itemDelegate()->setModelData(&editor, model, index);
-  EXPECT_TRUE(shown.startsWith("Invalid value|The data you entered could not be converted to a "
-                               "numeric value.\n"))
-    << shown.toStdString();
+  EXPECT_EQ(shown,
+    "Invalid value|The data you entered could not be converted to a numeric value.\n"
+    "'12e' is not a number.");
   EXPECT_EQ(projectValue(3, "x").doubleValue(), 3.0);
+}
+
+TEST_F(TableViewTest, TypedNumbersFollowTheSharedNumberRule)
+{
+  ASSERT_TRUE(model->setData(cell(3, "x"), "inf"));
+  EXPECT_EQ(projectValue(3, "x").doubleValue(), HUGE_VAL);
+  ASSERT_TRUE(model->setData(cell(4, "x"), "-Inf"));
+  EXPECT_EQ(projectValue(4, "x").doubleValue(), -HUGE_VAL);
+  ASSERT_TRUE(model->setData(cell(4, "n"), "12"));
+  EXPECT_EQ(projectValue(4, "n").longValue(), 12);
+
+  auto refusal = [this](const QModelIndex& index, const char* text) -> std::string
+  {
+    try
+    {
+      model->setData(index, text);
+    }
+    catch (const boost::bad_lexical_cast& error)
+    {
+      return error.what();
+    }
+    return "accepted";
+  };
+  EXPECT_EQ(refusal(cell(5, "x"), "1e999"), "'1e999' is out of range.");
+  EXPECT_EQ(refusal(cell(5, "x"), "abc"), "'abc' is not a number.");
+  EXPECT_EQ(refusal(cell(5, "n"), "8.5"), "'8.5' is not a whole number.");
+  EXPECT_EQ(projectValue(5, "x").doubleValue(), 5.0);
+  EXPECT_EQ(projectValue(5, "n").longValue(), 10);
+  EXPECT_EQ(stack().count(), 3);
 }
 
 TEST_F(TableViewTest, UseFiltersSwitchesBetweenOutputs)
@@ -178,6 +209,14 @@ TEST_F(TableViewTest, ColumnOrderSurvivesSaveAndRestore)
   QHeaderView* header = restored->tableView().horizontalHeader();
   EXPECT_EQ(header->logicalIndex(1), 3);
   EXPECT_EQ(header->logicalIndex(2), 1);
+}
+
+TEST_F(TableViewTest, ASavedColumnOrderSkipsNamesThatAreGone)
+{
+  QHeaderView& header = *view->tableView().horizontalHeader();
+  setColumnOrder(header, { "gone", "label", "Case ID", "also gone", "x" });
+  const std::vector<std::string> expected{ "label", "Case ID", "x", "n", "fixed", "!!" };
+  EXPECT_EQ(columnOrder(header), expected);
 }
 
 namespace
