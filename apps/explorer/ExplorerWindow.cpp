@@ -2,6 +2,8 @@
 
 #include "analyzer/dataviews/DataViewInterface.h"
 #include "analyzer/dataviews/DataViewManager.h"
+#include "analyzer/dataviews/LinePlotInterface.h"
+#include "analyzer/dataviews/ScatterPlot3DInterface.h"
 #include "analyzer/dataviews/SelectedCasesViewInterface.h"
 #include "analyzer/dataviews/serialize/SelectedCasesViewFinder.h"
 #include "apps/explorer/CommandLine.h"
@@ -18,6 +20,7 @@
 #include "apps/explorer/PropertyPanel.h"
 #include "apps/explorer/RecentProjects.h"
 #include "apps/explorer/SelectCasesDialog.h"
+#include "apps/explorer/SurrogateModelPanel.h"
 #include "apps/explorer/TableCopy.h"
 #include "apps/explorer/TableSortOrders.h"
 #include "apps/explorer/UnsavedChanges.h"
@@ -31,6 +34,7 @@
 #include "host/pipeline/DataPipelineManager.h"
 #include "host/pipeline/FilterSettingsConversion.h"
 #include "host/project/Project.h"
+#include "host/surrogate/SurrogateModelManager.h"
 #include "host/viewsupport/SelectionModel.h"
 
 #include <QApplication>
@@ -378,6 +382,10 @@ void ExplorerWindow::buildDocks()
 
   m_filterPanel = new FilterPanel(this);
   QDockWidget* filters = addDock(QStringLiteral("Filters"), m_filterPanel, Qt::LeftDockWidgetArea);
+  m_surrogatePanel = new SurrogateModelPanel(this);
+  tabifyDockWidget(
+    filters, addDock(QStringLiteral("Surrogate Models"), m_surrogatePanel, Qt::LeftDockWidgetArea));
+  filters->raise();
 
   m_propertyPanel = new PropertyPanel(this);
   auto* scroll = new QScrollArea(this);
@@ -508,6 +516,8 @@ void ExplorerWindow::endSession()
   m_viewArea->releaseAll();
   m_propertyPanel->showView(nullptr);
   m_filterPanel->setPipeline(nullptr);
+  m_surrogatePanel->setManager(nullptr);
+  m_surrogateErrors.clear();
   m_session.reset();
 }
 
@@ -531,6 +541,7 @@ void ExplorerWindow::startSession(OpenedProject opened)
   m_sessionConnections.emplace_back(
     pipeline().signalFilterSetChanged.connect([this] { repaintTables(); }));
   m_filterPanel->setPipeline(&pipeline());
+  m_surrogatePanel->setManager(m_session->surrogateModels());
   applyFilters(opened.filters);
   showSelectedCases();
   m_documentPath = opened.documentPath;
@@ -585,6 +596,28 @@ void ExplorerWindow::onViewCreated(QWidget* container,
   if (!container || container == m_selectedCasesHost)
     return;
   m_viewArea->addView(container, view);
+  watchSurrogateErrors(view);
+}
+
+// A view reports a surrogate-model failure while it renders: shown without interrupting it.
+void ExplorerWindow::watchSurrogateErrors(const boost::shared_ptr<DataViewInterface>& view)
+{
+  boost::signals2::signal<void(const std::string&)>* signal = nullptr;
+  if (auto plot3D = boost::dynamic_pointer_cast<ScatterPlot3DInterface>(view))
+    signal = &plot3D->signalSurrogateModelError;
+  else if (auto linePlot = boost::dynamic_pointer_cast<LinePlotInterface>(view))
+    signal = &linePlot->signalSurrogateModelError;
+  if (!signal)
+    return;
+  const DataViewInterface* key = view.get();
+  m_surrogateErrors[key] = signal->connect(
+    [this, key](const std::string& text)
+    {
+      const QString message = QStringLiteral("%1: %2").arg(
+        QString::fromStdString(key->title()), QString::fromStdString(text));
+      statusBar()->showMessage(message, 15000);
+      m_surrogatePanel->showViewError(message);
+    });
 }
 
 void ExplorerWindow::onViewRemoved(const boost::shared_ptr<DataViewInterface>& view)

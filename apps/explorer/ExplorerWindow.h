@@ -9,6 +9,7 @@
 #include <boost/signals2/connection.hpp>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -28,6 +29,7 @@ class QDockWidget;
 class QLabel;
 class QMenu;
 class SelectionModel;
+class SurrogateModelPanel;
 class UnsavedChanges;
 class ViewArea;
 
@@ -79,6 +81,7 @@ public:
   ViewArea& viewArea() const { return *m_viewArea; }
   PropertyPanel& propertyPanel() const { return *m_propertyPanel; }
   FilterPanel& filterPanel() const { return *m_filterPanel; }
+  SurrogateModelPanel& surrogatePanel() const { return *m_surrogatePanel; }
   MouseModeToolBar& mouseModes() const { return *m_mouseModes; }
   /// The widget showing the view: its tab, or the selected-cases panel.
   QWidget* containerOf(const boost::shared_ptr<DataViewInterface>& view) const;
@@ -121,6 +124,7 @@ private:
   void showSelectedCases();
   void onViewCreated(QWidget* container, const boost::shared_ptr<DataViewInterface>& view);
   void onViewRemoved(const boost::shared_ptr<DataViewInterface>& view);
+  void watchSurrogateErrors(const boost::shared_ptr<DataViewInterface>& view);
   void onCurrentViewChanged();
   void updateStatus();
   void repaintTables();
@@ -153,6 +157,8 @@ private:
   QWidget* m_selectedCasesHost = nullptr;
   PropertyPanel* m_propertyPanel = nullptr;
   FilterPanel* m_filterPanel = nullptr;
+  SurrogateModelPanel* m_surrogatePanel = nullptr;
+  std::map<const DataViewInterface*, boost::signals2::scoped_connection> m_surrogateErrors;
   MouseModeToolBar* m_mouseModes = nullptr;
   QSize m_pictureSize;
   QLabel* m_status = nullptr;

@@ -2,10 +2,13 @@
 
 #include "analyzer/dataviews/DataViewInterface.h"
 #include "analyzer/dataviews/DataViewManagerInterface.h"
+#include "analyzer/dataviews/LinePlotInterface.h"
+#include "analyzer/dataviews/ScatterPlot3DInterface.h"
 #include "analyzer/dataviews/export/PNGExporter.h"
 #include "apps/explorer/ViewKinds.h"
 #include "host/core/ExceptionBase.h"
 #include "host/filesystem/FileInfo.h"
+#include "host/surrogate/SurrogateModelCSVExporter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,12 +17,24 @@
 #include <QPixmap>
 #include <QWidget>
 #include <boost/make_shared.hpp>
+#include <vtkTableAlgorithm.h>
 #include <map>
 
 const QSize PlotPictures::defaultSize(800, 600);
 
 namespace
 {
+
+/// The surrogate predictions a plot shows, or null when it shows none.
+vtkSmartPointer<vtkTableAlgorithm> shownDerivedData(DataViewInterface& view)
+{
+  if (auto* plot3D = dynamic_cast<ScatterPlot3DInterface*>(&view))
+    return plot3D->derivedDataShow()->value() ? plot3D->derivedData() : nullptr;
+  if (auto* linePlot = dynamic_cast<LinePlotInterface*>(&view))
+    if (linePlot->showDerivedData() && linePlot->showDerivedData()->value())
+      return linePlot->derivedData();
+  return nullptr;
+}
 
 QString numberedName(const QString& kind, std::map<QString, int>& used)
 {
@@ -120,7 +135,17 @@ QStringList PlotPictures::writeAll(const QString& folder,
     }
     const QString path = dir.filePath(numberedName(kind, used) + ".png");
     if (isPlot(kind))
+    {
       writePlot(*view, *container, path, size);
+      if (const auto derived = shownDerivedData(*view))
+      {
+        const QString csv =
+          QFileInfo(path).path() + '/' + QFileInfo(path).completeBaseName() + ".csv";
+        if (!SurrogateModelCSVExporter().writeCSVFile(derived, csv.toStdString()))
+          throw vantor::ExceptionBase("Cannot write \"" + csv.toStdString() + "\".");
+        written << csv;
+      }
+    }
     else
     {
       if (!container->isVisible())

@@ -10,6 +10,7 @@
 #include "analyzer/dataviews/TableViewInterface.h"
 #include "apps/explorer/ImageViewEditors.h"
 #include "apps/explorer/PropertyEditors.h"
+#include "apps/explorer/ValueDistributionEditor.h"
 #include "host/viewsupport/AxisDetailsInterface.h"
 #include "host/viewsupport/DataViewVisitorAbstract.h"
 #include "host/viewsupport/ImageMatrixViewProperties.h"
@@ -69,6 +70,8 @@ public:
     add("Surrogate Model Color", view->derivedDataColor());
     add("Translucency", view->derivedDataTranslucency());
     addAxes(view->axisDetails());
+    if (const auto distribution = view->surrogateModelUserDistCollection())
+      m_layout.addRow("Value Distribution", new ValueDistributionEditor(distribution, &m_parent));
   }
 
   void visit(boost::shared_ptr<ScatterPlot2DInterface> view) override

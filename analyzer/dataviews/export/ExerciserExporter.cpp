@@ -4,11 +4,10 @@
 #include "analyzer/dataviews/ScatterPlot3DInterface.h"
 #include "analyzer/dataviews/export/PNGExporter.h"
 #include "host/filesystem/FileInfo.h"
+#include "host/surrogate/SurrogateModelCSVExporter.h"
 #include "host/viewsupport/DataViewVisitorAbstract.h"
 
 #include <boost/make_shared.hpp>
-#include <vtkDelimitedTextWriter.h>
-#include <vtkNew.h>
 #include <vtkTableAlgorithm.h>
 
 class ExerciserExporter::Impl : public DataViewVisitorAbstract
@@ -41,10 +40,7 @@ private:
       return;
     boost::filesystem::path csv = m_path;
     csv.replace_extension(".csv");
-    vtkNew<vtkDelimitedTextWriter> writer;
-    writer->SetInputConnection(algorithm->GetOutputPort());
-    writer->SetFileName(csv.generic_string().c_str());
-    writer->Write();
+    SurrogateModelCSVExporter().writeCSVFile(algorithm, csv.generic_string());
   }
 
   boost::filesystem::path m_path;

@@ -2,12 +2,15 @@
 
 #include "analyzer/dataviews/DataViewVisitorInterface.h"
 #include "analyzer/dataviews/scatter3d/AxisDetails3D.h"
+#include "analyzer/dataviews/scatter3d/DerivedDataRelevanceProperty3D.h"
+#include "analyzer/dataviews/scatter3d/DerivedDataScatter3D.h"
 #include "analyzer/dataviews/scatter3d/EntireTableToPolyData.h"
 #include "analyzer/dataviews/scatter3d/GlyphMapperProperties.h"
 #include "analyzer/dataviews/scatter3d/GlyphPositionAdjustingAxisRangeMonitor.h"
 #include "analyzer/dataviews/scatter3d/GlypherProxy.h"
 #include "analyzer/dataviews/scatter3d/InteractorStyle3D.h"
 #include "analyzer/dataviews/scatter3d/PositionTransformFilter.h"
+#include "analyzer/dataviews/scatter3d/Scatter3DInterpolationVariables.h"
 #include "analyzer/dataviews/scatter3d/Scatter3DScaleFactorCalculator.h"
 #include "analyzer/dataviews/scatter3d/ScatterPlot3DSelection.h"
 #include "analyzer/dataviews/scatter3d/ShapeProperty3D.h"
@@ -29,6 +32,8 @@
 #include "host/serialization/QColorSerializer.h"
 #include "host/serialization/Serializer.h"
 #include "host/serialization/VariableInfoSerializer.h"
+#include "host/surrogate/SurrogateModelQueryToTable.h"
+#include "host/surrogate/SurrogateModelUserDistCollectionSerializer.h"
 #include "host/vtkutil/vtkVariantToNumericAlgorithm.h"
 #include "property/PropertyInstantiations.h"
 
@@ -171,12 +176,7 @@ struct ScatterPlot3D::Impl
   boost::shared_ptr<vantor::UndoablePropertyProxy<double>> scalingFactor;
   boost::shared_ptr<vantor::UndoablePropertyProxy<Shape>> shape;
 
-  // The surrogate-model surface: its settings persist; it is drawn once derived data exist.
-  vtkNew<vtkActor> surfaceActor;
-  boost::shared_ptr<vantor::UndoablePropertyProxy<bool>> derivedDataShow;
-  boost::shared_ptr<vantor::Property<bool>> derivedDataRelevance;
-  boost::shared_ptr<vantor::UndoablePropertyProxy<QColor>> derivedDataColor;
-  boost::shared_ptr<vantor::UndoablePropertyProxy<uint64_t>> derivedDataTranslucency;
+  boost::shared_ptr<DerivedDataScatter3D> derived;
 
   Impl(ScatterPlot3D& owner,
     boost::shared_ptr<const DataPipelineManagerInterface> p,
@@ -195,7 +195,6 @@ struct ScatterPlot3D::Impl
     }
     interactorStyle = boost::make_shared<InteractorStyle3D>(renderWindow->GetInteractor());
     createProperties();
-    createDerivedDataProperties();
     renderWindow->AddRenderer(renderer);
     renderer->SetBackground(m_renderBackgroundColor.data());
     buildPipeline();
@@ -223,6 +222,13 @@ struct ScatterPlot3D::Impl
     initAxes();
     rangeMonitor =
       boost::make_shared<GlyphPositionAdjustingAxisRangeMonitor>(transform.Get(), axisDetails);
+  }
+
+  /// The derived data read the view's settings through its accessors, which need this Impl.
+  void completeWithDerivedData()
+  {
+    derived = boost::make_shared<DerivedDataScatter3D>(
+      pipeline, transform.Get(), surrogateModels, renderer.Get(), view);
     listenToSignals();
     registerSerializers();
   }
@@ -254,20 +260,6 @@ struct ScatterPlot3D::Impl
     shape = undoable<Shape>("Shape",
       boost::make_shared<ShapeProperty3D>(
         boost::make_shared<GlypherProxy>(glyphMapper.Get()), m_defaultShape));
-  }
-
-  void createDerivedDataProperties()
-  {
-    derivedDataShow =
-      undoable<bool>("Show Surrogate Model", boost::make_shared<vantor::Property<bool>>(false));
-    derivedDataRelevance = boost::make_shared<vantor::Property<bool>>(false);
-    derivedDataColor = undoable<QColor>("Surrogate Model Color",
-      boost::make_shared<SolidColorProperty<vtkProperty>>(surfaceActor->GetProperty()));
-    auto translucency =
-      boost::make_shared<TranslucencyProperty<vtkProperty>>(surfaceActor->GetProperty());
-    translucency->setValue(50);
-    derivedDataTranslucency = undoable<uint64_t>("Translucency", translucency);
-    derivedDataTranslucency->setMergeId(UndoStack().nextUndoID());
   }
 
   void buildPipeline()
@@ -531,6 +523,8 @@ struct ScatterPlot3D::Impl
            std::make_pair("SizeVar", sizeVar),
            std::make_pair("ColorVar", colorVar) })
       root.addSubElement(boost::make_shared<VariableInfoSerializer>(key, property));
+    root.addSubElement(
+      boost::make_shared<SurrogateModelUserDistCollectionSerializer>(distributions));
     root.addSubElement(boost::make_shared<GenericSerializer<bool>>("SizeByData", sizeByData));
     root.addSubElement(
       boost::make_shared<GenericSerializer<double>>("ScalingFactor", scalingFactor));
@@ -538,10 +532,10 @@ struct ScatterPlot3D::Impl
     root.addSubElement(boost::make_shared<GenericSerializer<bool>>("ColorByData", colorByData));
     root.addSubElement(legend->serializer());
     root.addSubElement(
-      boost::make_shared<GenericSerializer<bool>>("DerivedDataShow", derivedDataShow));
-    root.addSubElement(boost::make_shared<QColorSerializer>("DerivedDataColor", derivedDataColor));
+      boost::make_shared<GenericSerializer<bool>>("DerivedDataShow", derived->show()));
+    root.addSubElement(boost::make_shared<QColorSerializer>("DerivedDataColor", derived->color()));
     root.addSubElement(boost::make_shared<GenericSerializer<uint64_t>>(
-      "DerivedDataTranslucency", derivedDataTranslucency));
+      "DerivedDataTranslucency", derived->translucency()));
     root.addSubElement(createShapeSerializer());
     root.addSubElement(boost::make_shared<vtkVnCameraSerializer>(renderer->GetActiveCamera()));
     root.addSubElement(boost::make_shared<AxisDetailsSerializer>(axisDetails));
@@ -552,6 +546,22 @@ struct ScatterPlot3D::Impl
     NamedValueTranslator<Shape> names;
     names.add(m_sphereShapeName, Sphere).add(m_cubeShapeName, Cube);
     return boost::make_shared<EnumSerializer<Shape>>("Shape", shape, names);
+  }
+
+  // A query error switches the surface off without an undo step, and is told once.
+  void checkForSurrogateModelFailure()
+  {
+    if (!derived->show()->value())
+      return;
+    const std::string error =
+      static_cast<SurrogateModelQueryToTable&>(*derived->derivedData()).getLastError();
+    if (error.empty())
+      return;
+    {
+      UndoStack::SuspendUndoRecording suspended;
+      derived->show()->setValue(false);
+    }
+    view.signalSurrogateModelError(error);
   }
 
   bool caseIDAtPoint(uint64_t& caseID)
@@ -590,6 +600,7 @@ ScatterPlot3D::ScatterPlot3D(boost::shared_ptr<const DataPipelineManagerInterfac
   UndoStack::SuspendUndoRecording suspended;
   m_impl =
     std::make_unique<Impl>(*this, std::move(pipeline), renderWindow, std::move(surrogateModels));
+  m_impl->completeWithDerivedData();
 }
 
 ScatterPlot3D::~ScatterPlot3D() = default;
@@ -617,12 +628,14 @@ PropertyPtr<DataViewInterface::MouseMode> ScatterPlot3D::mouseMode()
 void ScatterPlot3D::render()
 {
   m_impl->renderWindow->Render();
+  m_impl->checkForSurrogateModelFailure();
 }
 
 void ScatterPlot3D::suspend()
 {
   m_impl->connections.block();
   m_impl->legend->suspend();
+  m_impl->derived->suspend();
   m_impl->interactorStyle->suspend();
   m_impl->selection->suspend();
 }
@@ -631,6 +644,7 @@ void ScatterPlot3D::resume()
 {
   m_impl->connections.unblock();
   m_impl->legend->resume();
+  m_impl->derived->resume();
   m_impl->interactorStyle->resume();
   m_impl->selection->resume();
   m_impl->catchUp();
@@ -693,22 +707,22 @@ AxisDetailsList ScatterPlot3D::axisDetails()
 
 PropertyPtr<bool> ScatterPlot3D::derivedDataShow()
 {
-  return m_impl->derivedDataShow;
+  return m_impl->derived->show();
 }
 
 PropertyPtr<bool> ScatterPlot3D::derivedDataRelevance()
 {
-  return m_impl->derivedDataRelevance;
+  return m_impl->derived->relevance();
 }
 
 PropertyPtr<QColor> ScatterPlot3D::derivedDataColor()
 {
-  return m_impl->derivedDataColor;
+  return m_impl->derived->color();
 }
 
 PropertyPtr<uint64_t> ScatterPlot3D::derivedDataTranslucency()
 {
-  return m_impl->derivedDataTranslucency;
+  return m_impl->derived->translucency();
 }
 
 PropertyPtr<SurrogateModelUserDistCollection> ScatterPlot3D::surrogateModelUserDistCollection()
@@ -731,12 +745,12 @@ void ScatterPlot3D::fitData()
 
 boost::shared_ptr<InterpolationVariablesInterface> ScatterPlot3D::getInterpolationVariables()
 {
-  return nullptr;
+  return m_impl->derived->interpolationVariables();
 }
 
 vtkSmartPointer<vtkTableAlgorithm> ScatterPlot3D::derivedData()
 {
-  return nullptr;
+  return m_impl->derived->derivedData();
 }
 
 vtkSmartPointer<vtkRenderWindow> ScatterPlot3D::renderWindow()
