@@ -116,7 +116,6 @@ private:
   void onViewRemoved(const boost::shared_ptr<DataViewInterface>& view);
   void onCurrentViewChanged();
   void updateStatus();
-  void repaintTables();
   /// Reports once the project is open and its first view shown (at once in batch mode).
   void reportOnceOpen(const QString& title, const QString& message);
   void updateTitle(const QString& projectName);
