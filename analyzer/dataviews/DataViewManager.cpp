@@ -5,6 +5,8 @@
 #include "analyzer/dataviews/image/ImageDiffView.h"
 #include "analyzer/dataviews/image/ImageMatrixView.h"
 #include "analyzer/dataviews/image/SelectedImageView.h"
+#include "analyzer/dataviews/scatter2d/ScatterPlot2D.h"
+#include "analyzer/dataviews/scatter3d/ScatterPlot3D.h"
 #include "analyzer/dataviews/table/SelectedCasesView.h"
 #include "analyzer/dataviews/table/TableView.h"
 #include "host/core/ExceptionBase.h"
@@ -44,7 +46,11 @@ DataViewManager::~DataViewManager() = default;
 
 boost::shared_ptr<ScatterPlot3DInterface> DataViewManager::add3DScatterView()
 {
-  viewKindNotAvailable("3D scatter plot");
+  vtkSmartPointer<vtkRenderWindow> window = createRenderWindow();
+  auto view =
+    boost::make_shared<ScatterPlot3D>(m_pipeline, m_selectionModel, window, m_surrogateModels);
+  addConstructedView(view, *window);
+  return view;
 }
 
 boost::shared_ptr<TableViewInterface> DataViewManager::addTableView()
@@ -101,7 +107,11 @@ boost::shared_ptr<ImageDiffViewInterface> DataViewManager::addImageDiffView(AuxF
 
 boost::shared_ptr<ScatterPlot2DInterface> DataViewManager::add2DScatterView()
 {
-  viewKindNotAvailable("2D scatter plot");
+  vtkSmartPointer<vtkRenderWindow> window = createRenderWindow();
+  auto view = boost::make_shared<ScatterPlot2D>(m_pipeline, m_selectionModel, *window);
+  view->setSelectionColor(m_selectionColor);
+  addConstructedView(view, *window);
+  return view;
 }
 
 boost::shared_ptr<LinePlotInterface> DataViewManager::addLinePlot()

@@ -37,6 +37,8 @@ int exportAndReport(ExplorerWindow& window, const QString& folder)
 bool ExplorerStartup::apply(ExplorerWindow& window, const ExplorerOptions& options)
 {
   window.resize(options.size.isValid() ? options.size : defaultSize);
+  if (options.size.isValid())
+    window.setPictureSize(options.size);
   CsvImportOptions csvOptions;
   csvOptions.skipLines = options.skipLines;
   const bool opened =

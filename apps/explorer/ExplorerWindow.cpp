@@ -12,6 +12,9 @@
 #include "apps/explorer/FilterPanel.h"
 #include "apps/explorer/HelpMenu.h"
 #include "apps/explorer/ImageViewActions.h"
+#include "apps/explorer/MouseModeToolBar.h"
+#include "apps/explorer/PictureExportDialog.h"
+#include "apps/explorer/PlotPictures.h"
 #include "apps/explorer/PropertyPanel.h"
 #include "apps/explorer/RecentProjects.h"
 #include "apps/explorer/SelectCasesDialog.h"
@@ -23,6 +26,7 @@
 #include "apps/explorer/ViewKinds.h"
 #include "apps/explorer/ViewsDocument.h"
 #include "apps/explorer/Wording.h"
+#include "host/core/ExceptionBase.h"
 #include "host/core/UndoStack.h"
 #include "host/pipeline/DataPipelineManager.h"
 #include "host/pipeline/FilterSettingsConversion.h"
@@ -64,6 +68,7 @@ ExplorerWindow::ExplorerWindow(Mode mode, QWidget* parent)
   , m_changes(new UnsavedChanges(*this))
 {
   resize(1280, 800);
+  m_pictureSize = PlotPictures::defaultSize;
   setCentralWidget(m_viewArea);
   statusBar()->addWidget(m_status);
   buildDocks();
@@ -293,10 +298,11 @@ void ExplorerWindow::select(const std::set<uint64_t>& ids)
 
 QStringList ExplorerWindow::exportViews(const QString& folder)
 {
+  QStringList written;
+  const auto containers = [this](const auto& view) { return containerOf(view); };
   try
   {
-    return ViewExport::write(
-      folder, manager(), [this](const auto& view) { return containerOf(view); });
+    written = ViewExport::write(folder, manager(), containers);
   }
   catch (...)
   {
@@ -304,6 +310,41 @@ QStringList ExplorerWindow::exportViews(const QString& folder)
       QStringLiteral("Cannot export the views"), FailureText::reason(std::current_exception()));
     return {};
   }
+  try
+  {
+    written << PlotPictures::writeAll(folder, manager(), containers, m_pictureSize);
+  }
+  catch (...)
+  {
+    report(QStringLiteral("Cannot write the pictures of the views"),
+      FailureText::reason(std::current_exception()));
+  }
+  return written;
+}
+
+bool ExplorerWindow::exportCurrentView(const QString& path, QSize size)
+{
+  const auto view = m_viewArea->currentView();
+  QWidget* container = view ? containerOf(view) : nullptr;
+  try
+  {
+    if (!container || !PlotPictures::isPlot(ViewKinds::nameOf(*view)))
+      throw vantor::ExceptionBase("Only plots can be exported as PNG images.");
+    PlotPictures::writePlot(*view, *container, path, size);
+    return true;
+  }
+  catch (...)
+  {
+    report(QStringLiteral("Cannot export the view"), FailureText::reason(std::current_exception()));
+    return false;
+  }
+}
+
+void ExplorerWindow::exportCurrentViewInteractively()
+{
+  PictureExportDialog dialog(QStringLiteral("view.png"), PlotPictures::defaultSize, this);
+  if (dialog.exec() == QDialog::Accepted)
+    exportCurrentView(dialog.path(), dialog.size());
 }
 
 const boost::shared_ptr<DataViewManager>& ExplorerWindow::manager() const
@@ -368,6 +409,8 @@ void ExplorerWindow::buildMenus()
   buildFileMenu();
   buildEditMenu();
   buildViewMenu();
+  m_mouseModes = new MouseModeToolBar(this);
+  addToolBar(m_mouseModes);
   new HelpMenu(*this);
 }
 
@@ -401,6 +444,9 @@ void ExplorerWindow::buildFileMenu()
     QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_S));
   file->addSeparator();
   file->addAction(QStringLiteral("Load &Views..."), this, &ExplorerWindow::loadViewsInteractively);
+  file->addAction(QStringLiteral("Export View as &PNG..."),
+    this,
+    &ExplorerWindow::exportCurrentViewInteractively);
   m_exportMenu = new ExportMenu(*this, *file);
   file->addSeparator();
   file->addAction(QStringLiteral("&Quit"), this, &QWidget::close, QKeySequence::Quit);
@@ -545,6 +591,7 @@ void ExplorerWindow::onCurrentViewChanged()
   const auto view = m_viewArea->currentView();
   m_propertyPanel->showView(view);
   m_removeView->setEnabled(static_cast<bool>(view));
+  m_mouseModes->setView(view && PlotPictures::isPlot(ViewKinds::nameOf(*view)) ? view : nullptr);
 }
 
 void ExplorerWindow::updateStatus()

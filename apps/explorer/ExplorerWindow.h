@@ -3,6 +3,7 @@
 #include "apps/explorer/ProjectFiles.h"
 
 #include <QMainWindow>
+#include <QSize>
 #include <QStringList>
 #include <boost/shared_ptr.hpp>
 #include <boost/signals2/connection.hpp>
@@ -18,6 +19,7 @@ class DataViewManager;
 class ExplorerSession;
 class ExportMenu;
 class FilterPanel;
+class MouseModeToolBar;
 class PropertyPanel;
 class QAction;
 class QTableView;
@@ -66,6 +68,10 @@ public:
   /// Writes the views document and the tabular views' CSV files into the folder; returns the
   /// files written, none after reporting a failure.
   QStringList exportViews(const QString& folder);
+  /// Writes the current plotting view as a PNG image of the given size; false after reporting.
+  bool exportCurrentView(const QString& path, QSize size);
+  /// The size of the plot pictures that exportViews writes.
+  void setPictureSize(QSize size) { m_pictureSize = size; }
 
   const boost::shared_ptr<DataViewManager>& manager() const;
   DataPipelineManager& pipeline() const;
@@ -73,6 +79,7 @@ public:
   ViewArea& viewArea() const { return *m_viewArea; }
   PropertyPanel& propertyPanel() const { return *m_propertyPanel; }
   FilterPanel& filterPanel() const { return *m_filterPanel; }
+  MouseModeToolBar& mouseModes() const { return *m_mouseModes; }
   /// The widget showing the view: its tab, or the selected-cases panel.
   QWidget* containerOf(const boost::shared_ptr<DataViewInterface>& view) const;
   /// Every problem reported so far.
@@ -136,6 +143,7 @@ private:
   QString suggestedProjectPath() const;
   void loadViewsInteractively();
   void selectCasesInteractively();
+  void exportCurrentViewInteractively();
 
   Mode m_mode;
   std::unique_ptr<ExplorerSession> m_session;
@@ -144,6 +152,8 @@ private:
   QWidget* m_selectedCasesHost = nullptr;
   PropertyPanel* m_propertyPanel = nullptr;
   FilterPanel* m_filterPanel = nullptr;
+  MouseModeToolBar* m_mouseModes = nullptr;
+  QSize m_pictureSize;
   QLabel* m_status = nullptr;
   QMenu* m_panelsMenu = nullptr;
   QAction* m_removeView = nullptr;

@@ -58,13 +58,16 @@ public:
     add("X Variable", view->xVar());
     add("Y Variable", view->yVar());
     add("Z Variable", view->zVar());
-    add("Color By Data", view->colorByData());
+    add("Color by Variable", view->colorByData());
     add("Color Variable", view->colorVar());
     add("Color", view->color());
-    add("Size By Data", view->sizeByData());
+    add("Size by Data", view->sizeByData());
     add("Size Variable", view->sizeVar());
-    add("Scaling Factor", view->scalingFactor());
+    add("Size", view->scalingFactor());
     addEnum("Shape", view->shape(), { "Sphere", "Cube" });
+    add("Show Surrogate Model", view->derivedDataShow());
+    add("Surrogate Model Color", view->derivedDataColor());
+    add("Translucency", view->derivedDataTranslucency());
     addAxes(view->axisDetails());
   }
 
@@ -73,10 +76,10 @@ public:
     addMouseMode(*view);
     add("X Variable", view->xVar());
     add("Y Variable", view->yVar());
-    addEnum("Coloring", view->coloringType(), { "Solid Color", "By Variable", "By Rules" });
+    addEnum("Coloring Type", view->coloringType(), { "Solid Color", "By Variable", "By Rules" });
     add("Color Variable", view->colorVar());
     add("Color", view->color());
-    add("Scaling Factor", view->scalingFactor());
+    add("Size", view->scalingFactor());
     addAxes(view->axisDetails());
   }
 
@@ -126,6 +129,8 @@ private:
       add(axis + "Maximum", axes[i]->max());
       add(axis + "Custom Grid Spacing", axes[i]->useCustomGridSpacing());
       add(axis + "Grid Spacing", axes[i]->gridSpacing());
+      add(axis + "Bounds Minimum", axes[i]->boundsMin());
+      add(axis + "Bounds Maximum", axes[i]->boundsMax());
     }
   }
 

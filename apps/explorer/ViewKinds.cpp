@@ -40,7 +40,7 @@ const std::vector<ViewKinds::Kind>& ViewKinds::all()
   static const std::vector<Kind> kinds = {
     { "table", "Table", true },
     { "selected-cases", "Selected Cases", true },
-    { "scatter3d", "3D Scatter Plot", false },
+    { "scatter3d", "3D Scatter Plot", true },
     { "scatter2d", "2D Scatter Plot", false },
     { "line", "Line Plot", false },
     { "images", "Image Matrix", true },

@@ -3,6 +3,7 @@
 #include "property/PropertyAbstract.h"
 
 #include <boost/shared_ptr.hpp>
+#include <boost/signals2/signal.hpp>
 
 /// The user-adjustable settings of one plot axis. A setting the axis does not have is returned
 /// as an empty pointer.
@@ -23,4 +24,10 @@ public:
   virtual boost::shared_ptr<vantor::PropertyAbstract<double>> gridSpacing() = 0;
   virtual boost::shared_ptr<vantor::PropertyAbstract<double>> boundsMin() = 0;
   virtual boost::shared_ptr<vantor::PropertyAbstract<double>> boundsMax() = 0;
+
+  /// Any setting of the axis changed.
+  boost::signals2::signal<void()> signalAxisDetailsChanged;
+
+private:
+  virtual void signalAxisDetailsChangedConnected() const {}
 };

@@ -134,7 +134,6 @@ TEST_F(ManagerFixture, DestroyingTheManagerLeavesItsCommandsHarmless)
 
 TEST_F(ManagerFixture, ViewKindsNotBuiltYetThrowAndChangeNothing)
 {
-  EXPECT_THROW(manager->add3DScatterView(), vantor::ExceptionBase);
   EXPECT_THROW(manager->addLinePlot(), vantor::ExceptionBase);
   EXPECT_TRUE(manager->dataViews().empty());
   EXPECT_EQ(stack.count(), 0);

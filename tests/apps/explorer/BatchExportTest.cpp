@@ -76,8 +76,9 @@ TEST_F(BatchExport, CsvProjectExportsItsViewsAndTables)
   ASSERT_FALSE(run.crashed);
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_TRUE(run.out.contains("Exported the views to")) << run.out.toStdString();
-  EXPECT_EQ(
-    filesIn(out("export")), (QStringList{ "selected-cases.csv", "table.csv", "views.xml" }));
+  EXPECT_EQ(filesIn(out("export")),
+    (QStringList{
+      "selected-cases.csv", "selected-cases.png", "table.csv", "table.png", "views.xml" }));
 
   const QStringList table = lines(out("export/table.csv"));
   ASSERT_EQ(table.size(), 7);
@@ -125,17 +126,22 @@ TEST_F(BatchExport, ProblemsGoToStandardErrorWithAFailingExitCode)
     "<Views><TableView/><TableView><ColumnOrder>Case ID</ColumnOrder>"
     "<UseFilters>yes please</UseFilters></TableView></Views>");
   const ProcessResult broken = runExplorer(
-    { "--project", csv, "--views", corrupted, "--add", "scatter3d", "--export", out("broken") });
+    { "--project", csv, "--views", corrupted, "--add", "line", "--export", out("broken") });
   ASSERT_FALSE(broken.crashed);
   EXPECT_EQ(broken.exitCode, 1);
   EXPECT_TRUE(broken.err.contains("View 2 of 2 (\"TableView\"), setting UseFilters = \"yes "
                                   "please\": the text there is not a value"))
     << broken.err.toStdString();
   EXPECT_TRUE(broken.err.contains(
-    "Cannot add a 3D scatter plot view: The 3D scatter plot view is not available in this "
-    "build."));
+    "Cannot add a line view: The line plot view is not available in this build."));
   EXPECT_EQ(filesIn(out("broken")),
-    (QStringList{ "selected-cases.csv", "table-2.csv", "table.csv", "views.xml" }))
+    (QStringList{ "selected-cases.csv",
+      "selected-cases.png",
+      "table-2.csv",
+      "table-2.png",
+      "table.csv",
+      "table.png",
+      "views.xml" }))
     << "what did load is still exported";
 
   const ProcessResult missing =

@@ -104,12 +104,12 @@ TEST_F(ExplorerWindowTest, BrokenViewsDocumentsAreReportedAndEarlierViewsStay)
   const QString corrupted = writeFile(folder,
     "corrupted.xml",
     "<Views><TableView><UseFilters>1</UseFilters></TableView>"
-    "<Scatter3DView/><Unknown/>"
+    "<LinePlotView/><Unknown/>"
     "<TableView><UseFilters>maybe</UseFilters><ColumnOrder>Case ID</ColumnOrder></TableView>"
     "<TableView/></Views>");
   EXPECT_FALSE(window.loadViews(corrupted));
   ASSERT_EQ(window.problems().size(), 2);
-  EXPECT_TRUE(window.problems()[0].contains("View 2 of 5 (\"Scatter3DView\") was skipped"))
+  EXPECT_TRUE(window.problems()[0].contains("View 2 of 5 (\"LinePlotView\") was skipped"))
     << window.problems()[0].toStdString();
   EXPECT_TRUE(window.problems()[0].contains("not available in this build"));
   EXPECT_TRUE(window.problems()[1].contains(

@@ -186,7 +186,9 @@ TEST_F(WorkingWithDataTest, ExportWritesTheCurrentTableOrEveryViewIntoAFolder)
   EXPECT_EQ(window.exportMenu().exportAllViews(folder),
     (QStringList{ QDir(folder).filePath("views.xml"),
       QDir(folder).filePath("selected-cases.csv"),
-      QDir(folder).filePath("table.csv") }));
+      QDir(folder).filePath("table.csv"),
+      QDir(folder).filePath("selected-cases.png"),
+      QDir(folder).filePath("table.png") }));
   EXPECT_FALSE(window.exportMenu().exportCurrentView(QDir(dir.path()).filePath("no/such/a.csv")));
   EXPECT_TRUE(window.problems().last().startsWith("Cannot export the view: Cannot write"))
     << window.problems().last().toStdString();

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <vtkSmartPointer.h>
+#include <vtkTableToPolyData.h>
+
+class vtkCellArray;
+class vtkPoints;
+class vtkTable;
+
+/// Points from three columns of a table, one per row, with every column of the table as point
+/// data in column order (shared, not copied): point-data array 0 is the case id. The points
+/// are built again only when one of the three columns changed.
+class EntireTableToPolyData : public vtkTableToPolyData
+{
+public:
+  vtkTypeMacro(EntireTableToPolyData, vtkTableToPolyData);
+  static EntireTableToPolyData* New();
+
+protected:
+  EntireTableToPolyData() = default;
+  ~EntireTableToPolyData() override = default;
+
+  int RequestData(vtkInformation* request,
+    vtkInformationVector** inputVector,
+    vtkInformationVector* outputVector) override;
+
+private:
+  struct Source
+  {
+    vtkAbstractArray* column = nullptr;
+    vtkMTimeType time = 0;
+    bool operator==(const Source& other) const
+    {
+      return column == other.column && time == other.time;
+    }
+  };
+
+  bool buildPoints(vtkTable& input, vtkPolyData& output);
+  bool reusePoints(vtkTable& input, vtkPolyData& output);
+  void remember(vtkTable& input, vtkPolyData& output);
+  Source source(vtkTable& input, const char* name) const;
+
+  Source m_sources[3];
+  vtkMTimeType m_builtAt = 0;
+  vtkSmartPointer<vtkPoints> m_points;
+  vtkSmartPointer<vtkCellArray> m_vertices;
+
+  EntireTableToPolyData(const EntireTableToPolyData&) = delete;
+  void operator=(const EntireTableToPolyData&) = delete;
+};

@@ -1,0 +1,186 @@
+#include "host/plotsupport/ColorLegend.h"
+
+#include "host/common/NumberText.h"
+#include "host/pipeline/DataPipelineManagerInterface.h"
+#include "host/plotsupport/NiceLabelsColorBarWidget.h"
+#include "host/project/Variable.h"
+#include "host/serialization/Serializer.h"
+
+#include <QDomElement>
+
+#include <boost/make_shared.hpp>
+#include <vtkDataArray.h>
+#include <vtkLookupTable.h>
+#include <vtkRenderWindow.h>
+#include <vtkRenderWindowInteractor.h>
+#include <vtkRenderer.h>
+#include <vtkRendererCollection.h>
+#include <vtkScalarBarActor.h>
+#include <vtkScalarBarRepresentation.h>
+#include <vtkTable.h>
+#include <vtkTextProperty.h>
+
+namespace
+{
+
+/// The bar's position as <Position X=".." Y=".."/>; a missing or unreadable attribute keeps
+/// the current value.
+class PositionSerializer : public Serializer
+{
+public:
+  explicit PositionSerializer(vtkSmartPointer<vtkScalarBarRepresentation> representation)
+    : Serializer("Position")
+    , m_representation(std::move(representation))
+  {
+  }
+
+private:
+  void serializeSelf(QDomElement& element) const override
+  {
+    const double* position = m_representation->GetPosition();
+    element.setAttribute(QStringLiteral("X"), QString::number(position[0], 'g', 17));
+    element.setAttribute(QStringLiteral("Y"), QString::number(position[1], 'g', 17));
+  }
+
+  void deserializeSelf(QDomElement& element) const override
+  {
+    double position[2] = { m_representation->GetPosition()[0], m_representation->GetPosition()[1] };
+    readCoordinate(element, QStringLiteral("X"), position[0]);
+    readCoordinate(element, QStringLiteral("Y"), position[1]);
+    m_representation->SetPosition(position);
+  }
+
+  static void readCoordinate(const QDomElement& element, const QString& name, double& value)
+  {
+    double read = 0.0;
+    if (parseRealNumber(element.attribute(name).toStdString(), read) == NumberTextStatus::Ok)
+      value = read;
+  }
+
+  vtkSmartPointer<vtkScalarBarRepresentation> m_representation;
+};
+
+} // namespace
+
+ColorLegend::ColorLegend(boost::shared_ptr<vantor::PropertyAbstract<WeakPtr<Variable>>> colorVar,
+  boost::shared_ptr<vantor::PropertyAbstract<bool>> colorByData,
+  boost::shared_ptr<const DataPipelineManagerInterface> pipeline,
+  vtkSmartPointer<vtkLookupTable> lookupTable,
+  vtkSmartPointer<vtkRenderWindowInteractor> interactor,
+  vtkSmartPointer<NiceLabelsColorBarWidget> widget)
+  : m_colorVar(std::move(colorVar))
+  , m_colorByData(std::move(colorByData))
+  , m_pipeline(std::move(pipeline))
+  , m_lookupTable(std::move(lookupTable))
+  , m_interactor(std::move(interactor))
+  , m_widget(std::move(widget))
+{
+  vtkScalarBarActor* bar = m_widget->GetScalarBarActor();
+  bar->SetLookupTable(m_lookupTable);
+  bar->SetNumberOfLabels(6);
+  bar->SetLabelFormat("%g");
+  for (vtkTextProperty* text : { bar->GetTitleTextProperty(), bar->GetLabelTextProperty() })
+  {
+    text->SetColor(0.0, 0.0, 0.0);
+    text->ShadowOff();
+    text->ItalicOff();
+  }
+  auto* representation = vtkScalarBarRepresentation::SafeDownCast(m_widget->GetRepresentation());
+  representation->SetPosition(0.88, 0.1);
+  representation->SetPosition2(0.1, 0.8);
+  m_widget->SetInteractor(m_interactor);
+
+  m_connections.add(m_colorVar->signalValueChanged.connect([this](const auto&) { update(); }));
+  m_connections.add(m_colorByData->signalValueChanged.connect([this](bool) { update(); }));
+  m_connections.add(m_pipeline->signalFilteredDataChanged.connect([this] { update(); }));
+  update();
+}
+
+ColorLegend::~ColorLegend()
+{
+  if (m_widget->GetEnabled())
+    m_widget->SetEnabled(0);
+}
+
+void ColorLegend::suspend()
+{
+  m_connections.block();
+}
+
+void ColorLegend::resume()
+{
+  m_connections.unblock();
+  update();
+}
+
+NiceLabelsColorBarWidget& ColorLegend::widget() const
+{
+  return *m_widget;
+}
+
+bool ColorLegend::isShown() const
+{
+  return m_widget->GetEnabled() != 0;
+}
+
+boost::shared_ptr<Serializer> ColorLegend::serializer() const
+{
+  auto legend = boost::make_shared<Serializer>("ColorLegend");
+  legend->addSubElement(boost::make_shared<PositionSerializer>(
+    vtkScalarBarRepresentation::SafeDownCast(m_widget->GetRepresentation())));
+  return legend;
+}
+
+void ColorLegend::update()
+{
+  const auto variable = m_colorVar->value().lock();
+  const bool shown = m_colorByData->value() && variable;
+  if (shown)
+  {
+    double range[2];
+    dataRange(*variable, range);
+    m_lookupTable->SetTableRange(range);
+    m_widget->GetScalarBarActor()->SetTitle(variable->name().c_str());
+    m_widget->updateLabels();
+  }
+  setShown(shown);
+}
+
+void ColorLegend::dataRange(const Variable& variable, double range[2]) const
+{
+  range[0] = variable.range().first;
+  range[1] = variable.range().second;
+  vtkSmartPointer<vtkTableAlgorithm> output = m_pipeline->filteredOutput();
+  output->Update();
+  auto* table = vtkTable::SafeDownCast(output->GetOutputDataObject(0));
+  auto* column =
+    table ? vtkDataArray::SafeDownCast(table->GetColumnByName(variable.name().c_str())) : nullptr;
+  if (column && column->GetNumberOfTuples() > 0)
+  {
+    double filtered[2];
+    column->GetRange(filtered, 0);
+    if (filtered[0] <= filtered[1])
+    {
+      range[0] = filtered[0];
+      range[1] = filtered[1];
+    }
+  }
+  // A lookup table needs a range of some width.
+  if (range[1] <= range[0])
+  {
+    range[0] -= 0.5;
+    range[1] += 0.5;
+  }
+}
+
+void ColorLegend::setShown(bool shown)
+{
+  vtkRenderWindow* window = m_interactor ? m_interactor->GetRenderWindow() : nullptr;
+  vtkRenderer* renderer = window ? window->GetRenderers()->GetFirstRenderer() : nullptr;
+  if (!renderer)
+    return;
+  if (shown == isShown())
+    return;
+  m_widget->SetCurrentRenderer(renderer);
+  m_widget->SetEnabled(shown ? 1 : 0);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "host/core/SignalConnectionCollection.h"
+#include "host/core/SuspendableInterface.h"
+#include "host/project/WeakPtr.h"
+#include "property/PropertyAbstract.h"
+
+#include <boost/shared_ptr.hpp>
+#include <vtkSmartPointer.h>
+
+class DataPipelineManagerInterface;
+class NiceLabelsColorBarWidget;
+class Serializer;
+class Variable;
+class vtkLookupTable;
+class vtkRenderWindowInteractor;
+
+/// The colour bar of a plot coloured by a variable: shown while colouring by data is on, titled
+/// with the variable's name, and spanning the variable's values among the filtered cases, which
+/// it also sets as the lookup table's range so that glyph colours and bar agree.
+class ColorLegend : public SuspendableInterface
+{
+public:
+  ColorLegend(boost::shared_ptr<vantor::PropertyAbstract<WeakPtr<Variable>>> colorVar,
+    boost::shared_ptr<vantor::PropertyAbstract<bool>> colorByData,
+    boost::shared_ptr<const DataPipelineManagerInterface> pipeline,
+    vtkSmartPointer<vtkLookupTable> lookupTable,
+    vtkSmartPointer<vtkRenderWindowInteractor> interactor,
+    vtkSmartPointer<NiceLabelsColorBarWidget> widget);
+  ~ColorLegend() override;
+  ColorLegend(const ColorLegend&) = delete;
+  ColorLegend& operator=(const ColorLegend&) = delete;
+
+  void suspend() override;
+  /// Catches up with what changed while suspended.
+  void resume() override;
+
+  bool isShown() const;
+  NiceLabelsColorBarWidget& widget() const;
+  /// "ColorLegend" with the bar's "Position" (X, Y, as fractions of the window).
+  boost::shared_ptr<Serializer> serializer() const;
+
+  /// Range, title, labels and visibility from the current settings and data.
+  void update();
+
+private:
+  void dataRange(const Variable& variable, double range[2]) const;
+  void setShown(bool shown);
+
+  boost::shared_ptr<vantor::PropertyAbstract<WeakPtr<Variable>>> m_colorVar;
+  boost::shared_ptr<vantor::PropertyAbstract<bool>> m_colorByData;
+  boost::shared_ptr<const DataPipelineManagerInterface> m_pipeline;
+  vtkSmartPointer<vtkLookupTable> m_lookupTable;
+  vtkSmartPointer<vtkRenderWindowInteractor> m_interactor;
+  vtkSmartPointer<NiceLabelsColorBarWidget> m_widget;
+  SignalConnectionCollection m_connections;
+};

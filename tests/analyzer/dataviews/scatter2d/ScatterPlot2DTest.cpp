@@ -1,0 +1,224 @@
+#include "analyzer/dataviews/scatter2d/ScatterPlot2D.h"
+#include "analyzer/dataviews/DataViewManager.h"
+#include "analyzer/dataviews/scatter2d/ConstraintCategories.h"
+#include "analyzer/dataviews/scatter2d/ConstraintColumnAdder.h"
+#include "host/charts/ChartXYLocationTransformer.h"
+#include "host/core/UndoStack.h"
+#include "host/pipeline/DataPipelineManager.h"
+#include "host/pipeline/RangeFilter.h"
+#include "host/plotsupport/InvalidPointsFilter.h"
+#include "host/project/Project.h"
+#include "host/project/ProjectContents.h"
+#include "host/viewsupport/AxisDetailsInterface.h"
+#include "host/viewsupport/SelectionModel.h"
+#include "tests/host/serialization/XmlText.h"
+
+#include "host/project/Transaction.h"
+#include "host/project/Variable.h"
+#include <QColor>
+#include <QTest>
+#include <QUndoStack>
+#include <QWidget>
+#include <boost/make_shared.hpp>
+#include <gtest/gtest.h>
+#include <vtkChartXY.h>
+#include <vtkIdTypeArray.h>
+#include <vtkPlotPoints.h>
+#include <vtkRenderWindow.h>
+#include <vtkRenderWindowInteractor.h>
+#include <vtkRendererCollection.h>
+#include <vtkStringArray.h>
+#include <vtkTable.h>
+
+namespace
+{
+
+/// Cases 1..4: x and y independent, m and n dependent, q neither.
+void loadCases()
+{
+  ProjectContents contents;
+  contents.addVariable("x", Variable::Independent, ValueType::Real);
+  contents.addVariable("y", Variable::Independent, ValueType::Real);
+  contents.addVariable("m", Variable::Dependent, ValueType::Real);
+  contents.addVariable("n", Variable::Dependent, ValueType::Real);
+  contents.addVariable("q", Variable::Other, ValueType::Real);
+  contents.addRecord(1, { 1.0, 10.0, 5.0, 5.0, 0.0 });
+  contents.addRecord(2, { 2.0, 30.0, 50.0, 50.0, 0.0 });
+  contents.addRecord(3, { 3.0, 20.0, 50.0, 50.0, 0.0 });
+  contents.addRecord(4, { 4.0, 40.0, 50.0, 5.0, 9.0 });
+  Project::project().assign(std::move(contents));
+}
+
+VariablePtr variable(const char* name)
+{
+  return Project::project().variable(name);
+}
+
+class ScatterPlot2DTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    loadCases();
+    UndoStack::clear();
+    manager->setSelectionColor(QColor(255, 0, 255));
+    manager->signalViewCreated.connect(
+      [this](QWidget* widget, boost::shared_ptr<DataViewInterface>) { lastWidget = widget; });
+  }
+
+  void TearDown() override
+  {
+    UndoStack::clear();
+    manager.reset();
+  }
+
+  boost::shared_ptr<ScatterPlot2D> addView()
+  {
+    auto view = boost::dynamic_pointer_cast<ScatterPlot2D>(manager->add2DScatterView());
+    lastWidget->resize(400, 300);
+    lastWidget->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(lastWidget));
+    view->render();
+    return view;
+  }
+
+  std::map<uint64_t, int> categories(ScatterPlot2D& view)
+  {
+    std::map<uint64_t, int> result;
+    vtkTable* table = view.pointTable();
+    vtkAbstractArray* column = table->GetColumnByName(ConstraintColumnAdder::columnName);
+    for (vtkIdType row = 0; column && row < table->GetNumberOfRows(); ++row)
+      result[table->GetValue(row, 0).ToTypeUInt64()] = column->GetVariantValue(row).ToInt();
+    return result;
+  }
+
+  boost::shared_ptr<SelectionModel> selection = boost::make_shared<SelectionModel>();
+  boost::shared_ptr<DataPipelineManager> pipeline =
+    boost::make_shared<DataPipelineManager>(selection);
+  std::unique_ptr<DataViewManager> manager =
+    std::make_unique<DataViewManager>(pipeline, nullptr, selection);
+  QWidget* lastWidget = nullptr;
+};
+
+} // namespace
+
+TEST_F(ScatterPlot2DTest, StartsOnTwoIndependentVariablesAndScalesItsMarkers)
+{
+  auto view = addView();
+  EXPECT_EQ(view->title(), "2D Scatter Plot");
+  EXPECT_EQ(view->xVar()->value(), variable("x"));
+  EXPECT_EQ(view->yVar()->value(), variable("y"));
+  EXPECT_EQ(view->colorVar()->value(), variable("m"));
+  EXPECT_EQ(view->coloringType()->value(), ByVariable);
+  EXPECT_EQ(view->color()->value(), QColor(80, 130, 230, 255));
+  EXPECT_EQ(view->pointPlot()->GetMarkerSize(), 11.5f);
+
+  view->scalingFactor()->setValue(2.0f);
+  EXPECT_EQ(view->pointPlot()->GetMarkerSize(), 23.0f);
+  EXPECT_EQ(UndoStack::qUndoStack().undoText(), QStringLiteral("Change Size"));
+  UndoStack::qUndoStack().undo();
+  EXPECT_EQ(view->pointPlot()->GetMarkerSize(), 11.5f);
+}
+
+TEST_F(ScatterPlot2DTest, RulesColourEveryCaseByTheFiltersItViolates)
+{
+  auto view = addView();
+  pipeline->addFilter(boost::make_shared<RangeFilter>(variable("x"), 0.0, 2.5));
+  pipeline->addFilter(boost::make_shared<RangeFilter>(variable("m"), 0.0, 10.0));
+  pipeline->addFilter(boost::make_shared<RangeFilter>(variable("n"), 0.0, 10.0));
+  pipeline->addFilter(boost::make_shared<RangeFilter>(variable("q"), 0.0, 1.0));
+  EXPECT_EQ(view->pointTable()->GetNumberOfRows(), 1);
+
+  view->coloringType()->setValue(ByRules);
+  view->render();
+  // Case 4 violates the filter of a variable of neither kind: not drawn.
+  EXPECT_EQ(categories(*view), (std::map<uint64_t, int>{ { 1, 0 }, { 2, 3 }, { 3, 1 } }));
+
+  EXPECT_TRUE(view->chart()->GetShowLegend());
+  vtkStringArray* labels = view->pointPlot()->GetLabels();
+  ASSERT_EQ(labels->GetNumberOfValues(), 4);
+  for (vtkIdType i = 0; i < 4; ++i)
+    EXPECT_EQ(labels->GetValue(i), ConstraintCategories::labels[std::size_t(i)]);
+  EXPECT_EQ(
+    ConstraintCategories::labels[1], std::string("Violates at least one Independent Filter"));
+
+  view->coloringType()->setValue(SolidColor);
+  view->render();
+  EXPECT_FALSE(view->chart()->GetShowLegend());
+  EXPECT_EQ(view->pointTable()->GetNumberOfRows(), 1);
+}
+
+TEST_F(ScatterPlot2DTest, ReadsTheOlderColourByDataSwitch)
+{
+  auto view = addView();
+  view->coloringType()->setValue(SolidColor);
+  testsupport::readXml(
+    view->serializer(), "<Scatter2DView><ColorByData>1</ColorByData></Scatter2DView>");
+  EXPECT_EQ(view->coloringType()->value(), ByVariable);
+
+  view->coloringType()->setValue(ByRules);
+  const std::string xml = testsupport::xmlText(view->serializer());
+  EXPECT_NE(xml.find("<ColoringType>ByRules</ColoringType>"), std::string::npos) << xml;
+  EXPECT_EQ(xml.find("ColorByData"), std::string::npos);
+  auto restored = addView();
+  testsupport::readXml(restored->serializer(), xml);
+  EXPECT_EQ(restored->coloringType()->value(), ByRules);
+}
+
+TEST_F(ScatterPlot2DTest, ClicksPickThePointWithinSixPixels)
+{
+  auto view = addView();
+  view->coloringType()->setValue(SolidColor);
+  view->render();
+  const ChartXYLocationTransformer transformer(*view->chart());
+  const vtkVector2d pixel = transformer.getPixelLocationFromWorldCoordinates(vtkVector2d(2, 30));
+  vtkRenderWindowInteractor* interactor = view->renderWindow()->GetInteractor();
+
+  interactor->SetEventPosition(int(pixel[0]) + 5, int(pixel[1]) - 5);
+  view->adjustSelectionForMouseClickAtPoint();
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 2 }));
+  EXPECT_EQ(view->pointPlot()->GetSelection()->GetNumberOfTuples(), 1);
+
+  interactor->SetEventPosition(int(pixel[0]) + 9, int(pixel[1]));
+  view->adjustSelectionForMouseClickAtPoint();
+  EXPECT_TRUE(selection->getSelections().empty());
+}
+
+TEST_F(ScatterPlot2DTest, ChartSelectionsBecomeTheSharedSelectionAndFollowIt)
+{
+  auto view = addView();
+  view->coloringType()->setValue(SolidColor);
+  selection->setSelection({ 1, 3 });
+  vtkIdTypeArray* points = view->pointPlot()->GetSelection();
+  ASSERT_EQ(points->GetNumberOfTuples(), 2);
+  EXPECT_EQ(points->GetValue(0), 0);
+  EXPECT_EQ(points->GetValue(1), 2);
+
+  // A rubber band over the point of case 4 (the chart's own selection).
+  vtkNew<vtkIdTypeArray> band;
+  band->InsertNextValue(3);
+  view->pointPlot()->SetSelection(band);
+  view->chart()->InvokeEvent(vtkCommand::SelectionChangedEvent);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 4 }));
+
+  manager->removeView(view);
+  selection->setSelection({ 2 });
+  EXPECT_EQ(view->pointPlot()->GetSelection()->GetValue(0), 3);
+  UndoStack::qUndoStack().undo();
+  view->render();
+  EXPECT_EQ(view->pointPlot()->GetSelection()->GetValue(0), 1);
+}
+
+TEST_F(ScatterPlot2DTest, ReplacesRemovedVariables)
+{
+  auto view = addView();
+  view->xVar()->setValue(variable("m"));
+  {
+    Transaction transaction = Project::project().startTransaction("Remove m");
+    transaction.allowErasure();
+    variable("m").lock(transaction)->erase(transaction);
+  }
+  EXPECT_FALSE(view->xVar()->value().lock() == nullptr);
+  EXPECT_NE(view->xVar()->value(), variable("m"));
+  EXPECT_EQ(view->yVar()->value(), variable("y"));
+}

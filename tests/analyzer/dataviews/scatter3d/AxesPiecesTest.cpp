@@ -1,0 +1,136 @@
+#include "analyzer/dataviews/scatter3d/AxisDetails3D.h"
+#include "analyzer/dataviews/scatter3d/EntireTableToPolyData.h"
+#include "analyzer/dataviews/scatter3d/GlyphPositionAdjustingAxisRangeMonitor.h"
+#include "analyzer/dataviews/scatter3d/ZeroLength3DAxesAdjuster.h"
+#include "host/core/UndoStack.h"
+#include "property/PropertyInstantiations.h"
+#include "tests/host/project/StudyProject.h"
+
+#include <QUndoStack>
+#include <boost/make_shared.hpp>
+#include <gtest/gtest.h>
+#include <vtkCubeAxesActor2D.h>
+#include <vtkDoubleArray.h>
+#include <vtkNew.h>
+#include <vtkPointData.h>
+#include <vtkPolyData.h>
+#include <vtkTable.h>
+#include <vtkTransform.h>
+#include <vtkTransformPolyDataFilter.h>
+
+namespace
+{
+
+vtkSmartPointer<vtkDoubleArray> column(const char* name, std::vector<double> values)
+{
+  auto array = vtkSmartPointer<vtkDoubleArray>::New();
+  array->SetName(name);
+  for (double value : values)
+    array->InsertNextValue(value);
+  return array;
+}
+
+} // namespace
+
+TEST(Axes3D, RangesMapOntoBoundsAndAnAxisMinimumIsOneUndoStep)
+{
+  UndoStack::clear();
+  vtkNew<vtkCubeAxesActor2D> axes;
+  axes->SetRanges(0.0, 10.0, 0.0, 1.0, 0.0, 1.0);
+  axes->SetBounds(0.0, 10.0, 0.0, 1.0, 0.0, 1.0);
+  std::vector<boost::shared_ptr<AxisDetailsInterface>> details;
+  for (auto axis : { AxisDetailsInterface::X, AxisDetailsInterface::Y, AxisDetailsInterface::Z })
+    details.push_back(boost::make_shared<AxisDetails3D>(axes.Get(), axis));
+  EXPECT_EQ(AxisDetails3D::axisName(2), "Z-Axis");
+  EXPECT_EQ(AxisDetails3D::axisName(3), "");
+  EXPECT_FALSE(details[0]->gridSpacing());
+
+  vtkNew<vtkTable> table;
+  table->AddColumn(column("x", { 5.0 }));
+  table->AddColumn(column("y", { 0.5 }));
+  vtkNew<EntireTableToPolyData> points;
+  points->SetInputData(table);
+  points->SetXColumn("x");
+  points->SetYColumn("y");
+  points->SetZColumn("y");
+  vtkNew<vtkTransformPolyDataFilter> transform;
+  transform->SetInputConnection(points->GetOutputPort());
+  transform->SetTransform(vtkSmartPointer<vtkTransform>::New());
+  GlyphPositionAdjustingAxisRangeMonitor monitor(transform.Get(), details);
+  int changes = 0;
+  details[0]->signalAxisDetailsChanged.connect([&] { ++changes; });
+
+  details[0]->boundsMax()->setValue(20.0);
+  transform->Update();
+  EXPECT_DOUBLE_EQ(transform->GetOutput()->GetPoint(0)[0], 10.0) << "positions double";
+  EXPECT_EQ(axes->GetRanges()[1], 10.0) << "labels stay";
+  EXPECT_EQ(changes, 1);
+
+  details[0]->min()->setValue(-10.0);
+  EXPECT_EQ(UndoStack::qUndoStack().count(), 2);
+  EXPECT_EQ(UndoStack::qUndoStack().undoText(), "Change X-Axis Min");
+  transform->Update();
+  EXPECT_DOUBLE_EQ(transform->GetOutput()->GetPoint(0)[0], 15.0);
+  UndoStack::qUndoStack().undo();
+  EXPECT_EQ(axes->GetRanges()[0], 0.0);
+  transform->Update();
+  EXPECT_DOUBLE_EQ(transform->GetOutput()->GetPoint(0)[0], 10.0);
+  UndoStack::clear();
+}
+
+TEST(Axes3D, ZeroLengthAxesAreWidened)
+{
+  loadStudyProject();
+  using P = vantor::Property<WeakPtr<Variable>>;
+  auto length = boost::make_shared<P>(Project::project().variable("Length"));
+  auto flat = boost::make_shared<P>(Project::project().variable("Count"));
+  auto none = boost::make_shared<P>();
+  ZeroLength3DAxesAdjuster adjuster(length, flat, none);
+  double ranges[6] = { 4.0, 4.0, 0.0, 0.0, 0.0, 0.0 };
+  adjuster.adjust(ranges);
+  // Length's own range is 1..5, Count's 3..7.
+  EXPECT_EQ(ranges[0], 2.0);
+  EXPECT_EQ(ranges[1], 6.0);
+  EXPECT_DOUBLE_EQ(ranges[2], -0.2);
+  EXPECT_DOUBLE_EQ(ranges[3], 0.2);
+  EXPECT_EQ(ranges[4], -0.5);
+  EXPECT_EQ(ranges[5], 0.5);
+
+  double spread[6] = { 1.0, 2.0, -4.0, -4.0, 0.0, 0.0 };
+  adjuster.adjust(spread);
+  EXPECT_EQ(spread[1], 2.0);
+  EXPECT_EQ(spread[2], -2.0) << "a negative value's minimum lies above its maximum";
+  EXPECT_EQ(spread[3], -6.0);
+}
+
+TEST(Axes3D, TableColumnsBecomePointDataInOrderAndPointsAreReused)
+{
+  vtkNew<vtkTable> table;
+  table->AddColumn(column("id", { 7.0, 8.0 }));
+  table->AddColumn(column("x", { 1.0, 2.0 }));
+  vtkNew<EntireTableToPolyData> points;
+  points->SetInputData(table);
+  points->SetXColumn("x");
+  points->SetYColumn("x");
+  points->SetZColumn("id");
+  points->Update();
+  vtkPolyData* output = points->GetOutput();
+  ASSERT_EQ(output->GetNumberOfPoints(), 2);
+  EXPECT_EQ(output->GetPoint(1)[2], 8.0);
+  ASSERT_EQ(output->GetPointData()->GetNumberOfArrays(), 2);
+  EXPECT_EQ(output->GetPointData()->GetAbstractArray(0), table->GetColumn(0)) << "shared";
+  vtkPoints* built = output->GetPoints();
+
+  // Another column arriving re-runs the stage without rebuilding the points.
+  table->AddColumn(column("mask", { 0.0, 1.0 }));
+  table->Modified();
+  points->Update();
+  EXPECT_EQ(points->GetOutput()->GetPointData()->GetNumberOfArrays(), 3);
+  EXPECT_EQ(points->GetOutput()->GetPoints(), built);
+
+  vtkNew<vtkTable> empty;
+  points->SetInputData(empty);
+  points->Update();
+  EXPECT_EQ(points->GetOutput()->GetNumberOfPoints(), 0);
+  EXPECT_EQ(points->GetOutput()->GetPointData()->GetNumberOfArrays(), 0);
+}

@@ -1,0 +1,180 @@
+#include "tests/analyzer/dataviews/scatter3d/Scatter3DFixture.h"
+
+#include "analyzer/dataviews/export/PNGExporter.h"
+#include "analyzer/dataviews/table/TableView.h"
+#include "host/filesystem/FileInfo.h"
+#include "tests/analyzer/dataviews/table/TableFixture.h"
+
+#include <QDir>
+#include <QImage>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <vtkBitArray.h>
+#include <vtkCamera.h>
+#include <vtkCommand.h>
+#include <vtkPointData.h>
+#include <vtkPolyData.h>
+#include <vtkRenderWindow.h>
+#include <vtkRenderWindowInteractor.h>
+#include <vtkRenderer.h>
+#include <vtkTransformPolyDataFilter.h>
+
+namespace
+{
+
+/// A shown 400 x 300 view looking straight down the z axis, y up, big glyphs in solid red.
+class Scatter3DRender : public Scatter3DFixture
+{
+protected:
+  boost::shared_ptr<ScatterPlot3D> showView()
+  {
+    auto view = addView();
+    view->colorByData()->setValue(false);
+    view->color()->setValue(QColor(255, 0, 0));
+    view->scalingFactor()->setValue(3.0);
+    lastWidget->resize(400, 300);
+    lastWidget->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(lastWidget));
+    vtkCamera* camera = view->renderer().GetActiveCamera();
+    camera->SetFocalPoint(0.5, 0.5, 0.0);
+    camera->SetPosition(0.5, 0.5, 3.0);
+    camera->SetViewUp(0.0, 1.0, 0.0);
+    // Parallel projection: cases differing only in z cover each other exactly.
+    camera->ParallelProjectionOn();
+    camera->SetParallelScale(0.8);
+    view->renderer().ResetCameraClippingRange();
+    view->render();
+    return view;
+  }
+
+  /// Display position (pixels, from the bottom left) of a case's glyph centre.
+  static std::array<int, 2> displayPosition(ScatterPlot3D& view, vtkIdType row)
+  {
+    view.positions().Update();
+    const double* point = view.positions().GetOutput()->GetPoint(row);
+    vtkRenderer& renderer = view.renderer();
+    renderer.SetWorldPoint(point[0], point[1], point[2], 1.0);
+    renderer.WorldToDisplay();
+    const double* display = renderer.GetDisplayPoint();
+    return { static_cast<int>(display[0] + 0.5), static_cast<int>(display[1] + 0.5) };
+  }
+
+  static void click(ScatterPlot3D& view, int x, int y)
+  {
+    view.renderWindow()->GetInteractor()->SetEventPosition(x, y);
+    view.adjustSelectionForMouseClickAtPoint();
+  }
+
+  static void drag(ScatterPlot3D& view,
+    std::array<int, 2> from,
+    std::array<int, 2> to,
+    int shift = 0)
+  {
+    vtkRenderWindowInteractor* interactor = view.renderWindow()->GetInteractor();
+    interactor->SetEventInformation(from[0], from[1], 0, shift);
+    interactor->InvokeEvent(vtkCommand::LeftButtonPressEvent);
+    interactor->SetEventInformation(to[0], to[1], 0, shift);
+    interactor->InvokeEvent(vtkCommand::MouseMoveEvent);
+    interactor->InvokeEvent(vtkCommand::LeftButtonReleaseEvent);
+  }
+};
+
+} // namespace
+
+TEST_F(Scatter3DRender, AClickPicksTheFirstCaseInTableOrderWithinSixPixels)
+{
+  // Cases 2 and 3 share x and y: seen from above, 3 hides behind 2.
+  loadPoints({ { 0.0, 0.0, 0.0 }, { 1.0, 1.0, 1.0 }, { 1.0, 1.0, 0.0 } });
+  auto view = showView();
+  const auto glyph = displayPosition(*view, 1);
+  click(*view, glyph[0] + 5, glyph[1] - 5);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 2 }));
+
+  const auto origin = displayPosition(*view, 0);
+  click(*view, (origin[0] + glyph[0]) / 2, (origin[1] + glyph[1]) / 2);
+  EXPECT_TRUE(selection->getSelections().empty()) << "empty space picks nothing";
+  click(*view, origin[0] + 7, origin[1] + 7);
+  EXPECT_TRUE(selection->getSelections().empty()) << "7 pixels is beyond the tolerance";
+}
+
+TEST_F(Scatter3DRender, RubberBandSelectsHiddenCasesAndAShiftBandAdds)
+{
+  loadPoints({ { 0.0, 0.0, 0.0 }, { 1.0, 1.0, 1.0 }, { 1.0, 1.0, 0.0 } });
+  auto view = showView();
+  view->mouseMode()->setValue(DataViewInterface::Select);
+  const auto glyph = displayPosition(*view, 1);
+  int changes = 0;
+  selection->signalSelectionChanged.connect([&] { ++changes; });
+
+  drag(*view, { glyph[0] - 10, glyph[1] - 10 }, { glyph[0] + 10, glyph[1] + 10 });
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 2, 3 }));
+  EXPECT_EQ(changes, 1) << "the view's own overlay update must not echo a selection back";
+
+  // A click without drag picks the 11 x 11 pixels around it; Shift adds.
+  const auto origin = displayPosition(*view, 0);
+  drag(*view, origin, origin, 1);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1, 2, 3 }));
+
+  // In rotate mode the left button turns the camera and selects nothing.
+  view->mouseMode()->setValue(DataViewInterface::Rotate);
+  drag(*view, origin, { origin[0] + 40, origin[1] });
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1, 2, 3 }));
+}
+
+TEST_F(Scatter3DRender, OverlayFollowsASelectionMadeInTheTable)
+{
+  loadPoints({ { 0.0, 0.0, 0.0 }, { 1.0, 1.0, 0.0 } });
+  auto view = showView();
+  auto table = boost::dynamic_pointer_cast<TableView>(manager->addTableView());
+  const QImage before = PNGExporter::capture(*view->renderWindow());
+  const auto glyph = displayPosition(*view, 1);
+
+  int changes = 0;
+  selection->signalSelectionChanged.connect([&] { ++changes; });
+  QTableView& rows = table->tableView();
+  rows.selectionModel()->select(rows.model()->index(rowOfCase(*rows.model(), 2), 0),
+    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 2 }));
+  EXPECT_EQ(changes, 1);
+
+  view->positions().Update();
+  auto* mask = vtkBitArray::SafeDownCast(view->positions().GetOutput()->GetPointData()->GetArray(
+    DataPipelineManagerInterface::selectionMaskName));
+  ASSERT_NE(mask, nullptr);
+  EXPECT_EQ(mask->GetValue(0), 0);
+  EXPECT_EQ(mask->GetValue(1), 1);
+
+  // The shell darkens the rim of the selected glyph and nothing around the other one.
+  const QImage after = PNGExporter::capture(*view->renderWindow());
+  const int imageY = after.height() - 1 - glyph[1];
+  EXPECT_LT(after.pixelColor(glyph[0], imageY).red(), before.pixelColor(glyph[0], imageY).red());
+  const auto origin = displayPosition(*view, 0);
+  const int originY = after.height() - 1 - origin[1];
+  EXPECT_EQ(after.pixelColor(origin[0], originY), before.pixelColor(origin[0], originY));
+}
+
+TEST_F(Scatter3DRender, ExportedPictureIsUprightAndOfTheAskedSize)
+{
+  // Case 2 lies at the top right of the view, case 1 at the bottom left.
+  loadPoints({ { 0.0, 0.0, 0.0 }, { 1.0, 1.0, 0.0 } });
+  auto view = showView();
+  const auto top = displayPosition(*view, 1);
+  ASSERT_GT(top[1], 150) << "display rows count from the bottom";
+
+  QTemporaryDir folder;
+  const QString path = QDir(folder.path()).filePath("scatter3d.png");
+  PNGExporter(
+    boost::make_shared<FileInfo>(path), { 200, 300 }, ViewExporterInterface::WindowAntialiasing)
+    .exportView(*view);
+  const QImage image(path);
+  ASSERT_EQ(image.size(), QSize(200, 300));
+  const int width = view->renderWindow()->GetSize()[0];
+  const int height = view->renderWindow()->GetSize()[1];
+  const QColor glyph = image.pixelColor(top[0] * 200 / width, (height - 1 - top[1]) * 300 / height);
+  EXPECT_GT(glyph.red(), 150);
+  EXPECT_LT(glyph.green(), 100) << "the top glyph is near the top of the picture";
+  const QColor below = image.pixelColor(top[0] * 200 / width, top[1] * 300 / height);
+  EXPECT_GT(below.green(), 200) << "its mirror position is background";
+}

@@ -1,0 +1,120 @@
+#include "tests/apps/explorer/ExplorerTestFiles.h"
+
+#include "analyzer/dataviews/ScatterPlot3DInterface.h"
+#include "apps/explorer/ExplorerWindow.h"
+#include "apps/explorer/MouseModeToolBar.h"
+#include "apps/explorer/PropertyPanel.h"
+
+#include <QAction>
+#include <QFormLayout>
+#include <QImage>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct ExplorerRun
+{
+  int exitCode = -1;
+  QString err;
+};
+
+ExplorerRun runExplorer(const QStringList& arguments, const QProcessEnvironment& environment)
+{
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.start(QStringLiteral(EXPLORER_PATH), arguments);
+  ExplorerRun run;
+  if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
+    run.exitCode = process.exitCode();
+  run.err = QString::fromLocal8Bit(process.readAllStandardError());
+  return run;
+}
+
+bool hasColourOtherThanWhite(const QImage& image)
+{
+  for (int y = 0; y < image.height(); y += 4)
+    for (int x = 0; x < image.width(); x += 4)
+      if (image.pixelColor(x, y) != QColor(Qt::white))
+        return true;
+  return false;
+}
+
+QStringList labelsOf(PropertyPanel& panel)
+{
+  QStringList labels;
+  for (QLabel* label : panel.findChildren<QLabel*>())
+    labels << label->text();
+  return labels;
+}
+
+} // namespace
+
+TEST(PictureExport, BatchExportWritesEveryViewAsAPictureAtTheAskedSize)
+{
+  QTemporaryDir dir;
+  const QString out = QDir(dir.path()).filePath("export");
+  const ExplorerRun run = runExplorer(
+    { "--sample", "--add", "scatter3d", "--add", "table", "--export", out, "--size", "320x240" },
+    QProcessEnvironment::systemEnvironment());
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const QImage plot(QDir(out).filePath("scatter3d.png"));
+  ASSERT_EQ(plot.size(), QSize(320, 240));
+  EXPECT_TRUE(hasColourOtherThanWhite(plot)) << "the glyphs and axes are drawn";
+  EXPECT_FALSE(QImage(QDir(out).filePath("table.png")).isNull());
+  EXPECT_FALSE(QImage(QDir(out).filePath("selected-cases.png")).isNull());
+}
+
+TEST(PictureExport, WithoutADisplayPlotsAreReportedInOneLine)
+{
+  QTemporaryDir dir;
+  const QString out = QDir(dir.path()).filePath("export");
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("DISPLAY"));
+  environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+  const ExplorerRun run = runExplorer(
+    { "--sample", "--add", "table", "--add", "scatter3d", "--export", out }, environment);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err.trimmed().count('\n'), 0) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains("only with a display")) << run.err.toStdString();
+  EXPECT_TRUE(QFile::exists(QDir(out).filePath("views.xml"))) << "the rest is still written";
+  EXPECT_TRUE(QFile::exists(QDir(out).filePath("table.png")));
+  EXPECT_FALSE(QFile::exists(QDir(out).filePath("scatter3d.png")));
+}
+
+TEST(PictureExport, CurrentPlotExportsAndItsSettingsAndMouseModeAreOffered)
+{
+  ExplorerWindow window(ExplorerWindow::Mode::Batch);
+  ASSERT_TRUE(window.openSample());
+  auto view = boost::dynamic_pointer_cast<ScatterPlot3DInterface>(window.addView("scatter3d"));
+  ASSERT_TRUE(view);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+  const QStringList labels = labelsOf(window.propertyPanel());
+  for (const char* label : { "X Variable", "Color by Variable", "Size", "Shape", "Translucency" })
+    EXPECT_TRUE(labels.contains(label)) << label;
+
+  MouseModeToolBar& modes = window.mouseModes();
+  EXPECT_TRUE(modes.isEnabled());
+  EXPECT_TRUE(modes.action(DataViewInterface::Rotate)->isChecked());
+  modes.action(DataViewInterface::Select)->trigger();
+  EXPECT_EQ(view->mouseMode()->value(), DataViewInterface::Select);
+  view->mouseMode()->setValue(DataViewInterface::Pan);
+  EXPECT_TRUE(modes.action(DataViewInterface::Pan)->isChecked());
+
+  QTemporaryDir dir;
+  const QString path = QDir(dir.path()).filePath("view.png");
+  ASSERT_TRUE(window.exportCurrentView(path, QSize(200, 300)));
+  EXPECT_EQ(QImage(path).size(), QSize(200, 300));
+
+  window.addView("table");
+  EXPECT_FALSE(modes.isEnabled()) << "tables have no mouse modes";
+  EXPECT_FALSE(window.exportCurrentView(path, QSize(200, 300)));
+  EXPECT_EQ(window.problems().size(), 1);
+}

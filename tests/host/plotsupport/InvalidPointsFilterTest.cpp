@@ -1,0 +1,113 @@
+#include "host/plotsupport/InvalidPointsFilter.h"
+#include "host/vtkutil/AlgorithmExecutionListener.h"
+#include "host/vtkutil/vtkVariantToNumericAlgorithm.h"
+#include "property/PropertyInstantiations.h"
+#include "tests/host/pipeline/PipelineFixture.h"
+
+#include <vtkCharArray.h>
+#include <vtkNew.h>
+#include <vtkTable.h>
+
+namespace
+{
+
+using VariableProperty = vantor::Property<WeakPtr<Variable>>;
+
+class InvalidPointsFilterTest : public PipelineTest
+{
+protected:
+  void SetUp() override
+  {
+    PipelineTest::SetUp();
+    numeric->SetInputConnection(m_pipeline->filteredOutput()->GetOutputPort());
+    filter->SetInputConnection(numeric->GetOutputPort());
+    x = boost::make_shared<VariableProperty>(Project::project().variable("Length"));
+    y = boost::make_shared<VariableProperty>(Project::project().variable("Width"));
+    size = boost::make_shared<VariableProperty>(Project::project().variable("Mass"));
+    sizeByData = boost::make_shared<vantor::Property<bool>>(false);
+    relevantSize =
+      boost::make_shared<InvalidPointsFilter::RelevanceDependentVariableProperty>(sizeByData, size);
+    filter->setVariables({ x, y, relevantSize });
+  }
+
+  std::vector<uint64_t> keptCases()
+  {
+    filter->Update();
+    vtkTable* table = filter->GetOutput();
+    std::vector<uint64_t> ids;
+    for (vtkIdType row = 0; row < table->GetNumberOfRows(); ++row)
+      ids.push_back(table->GetValue(row, 0).ToTypeUInt64());
+    return ids;
+  }
+
+  vtkNew<vtkVariantToNumericAlgorithm> numeric;
+  vtkNew<InvalidPointsFilter> filter;
+  boost::shared_ptr<VariableProperty> x, y, size;
+  boost::shared_ptr<vantor::Property<bool>> sizeByData;
+  boost::shared_ptr<InvalidPointsFilter::RelevanceDependentVariableProperty> relevantSize;
+};
+
+} // namespace
+
+TEST_F(InvalidPointsFilterTest, DropsRowsWithoutValidValuesInTheRelevantVariables)
+{
+  // Case 4 has a NULL width; Mass (NaN in case 2) counts only while sizing by data.
+  EXPECT_EQ(keptCases(), (std::vector<uint64_t>{ 1, 2, 3, 5 }));
+  EXPECT_TRUE(relevantSize->value().isNull());
+
+  int announced = 0;
+  relevantSize->signalValueChanged.connect([&](const WeakPtr<Variable>&) { ++announced; });
+  sizeByData->setValue(true);
+  EXPECT_EQ(announced, 1);
+  EXPECT_EQ(relevantSize->value(), Project::project().variable("Mass"));
+  EXPECT_EQ(keptCases(), (std::vector<uint64_t>{ 1, 3, 5 }));
+  relevantSize->setValue(WeakPtr<Variable>());
+  EXPECT_EQ(relevantSize->value(), Project::project().variable("Mass")) << "read-only";
+
+  // The rows follow a filter of the pipeline and a changed axis variable.
+  y->setValue(Project::project().variable("Count"));
+  EXPECT_EQ(keptCases(), (std::vector<uint64_t>{ 1, 3, 4, 5 }));
+  x->setValue(Project::project().variable("Material"));
+  EXPECT_TRUE(keptCases().empty()) << "a text variable has no value a plot can place";
+}
+
+TEST_F(InvalidPointsFilterTest, AllValidRowsPassSharedAndKeptColumnsFollowTheSelection)
+{
+  y->setValue(Project::project().variable("Count"));
+  filter->Update();
+  vtkTable* input = numeric->GetOutput();
+  EXPECT_EQ(filter->GetOutput()->GetColumn(1), input->GetColumn(1)) << "columns are shared";
+
+  // With case 2 dropped, the selection mask column is cut to the kept rows, and a selection
+  // change reaches it without cutting the other columns again.
+  sizeByData->setValue(true);
+  filter->Update();
+  vtkAbstractArray* length = filter->GetOutput()->GetColumnByName("Length");
+  m_selection->setSelection({ 3, 5 });
+  filter->Update();
+  vtkTable* output = filter->GetOutput();
+  EXPECT_EQ(output->GetColumnByName("Length"), length);
+  auto* mask = vtkDataArray::SafeDownCast(
+    output->GetColumnByName(DataPipelineManagerInterface::selectionMaskName));
+  ASSERT_NE(mask, nullptr);
+  // Cases 1, 3, 4 and 5 are kept.
+  ASSERT_EQ(mask->GetNumberOfTuples(), 4);
+  EXPECT_EQ(mask->GetTuple1(0), 0.0);
+  EXPECT_EQ(mask->GetTuple1(1), 1.0);
+  EXPECT_EQ(mask->GetTuple1(2), 0.0);
+  EXPECT_EQ(mask->GetTuple1(3), 1.0);
+}
+
+TEST(InvalidPointsFilter, ValidPointsColumnMarksRowsInvalid)
+{
+  vtkNew<vtkTable> table;
+  vtkNew<vtkCharArray> flags;
+  flags->SetName(InvalidPointsFilter::validPointsArrayName);
+  for (char flag : { 1, 0, 1 })
+    flags->InsertNextValue(flag);
+  table->AddColumn(flags);
+  vtkNew<InvalidPointsFilter> filter;
+  filter->SetInputData(table);
+  filter->Update();
+  EXPECT_EQ(filter->GetOutput()->GetNumberOfRows(), 2);
+}
