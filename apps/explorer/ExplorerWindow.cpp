@@ -532,14 +532,8 @@ void ExplorerWindow::startSession(OpenedProject opened)
     manager.signalViewRemoved.connect([this](const auto& view) { onViewRemoved(view); }));
   m_sessionConnections.emplace_back(
     selection().signalSelectionChanged.connect([this] { updateStatus(); }));
-  m_sessionConnections.emplace_back(pipeline().signalFilteredDataChanged.connect(
-    [this]
-    {
-      updateStatus();
-      repaintTables();
-    }));
   m_sessionConnections.emplace_back(
-    pipeline().signalFilterSetChanged.connect([this] { repaintTables(); }));
+    pipeline().signalFilteredDataChanged.connect([this] { updateStatus(); }));
   m_filterPanel->setPipeline(&pipeline());
   m_surrogatePanel->setManager(m_session->surrogateModels());
   applyFilters(opened.filters);
@@ -641,14 +635,6 @@ void ExplorerWindow::updateStatus()
                       .arg(Project::project().recordCount())
                       .arg(filtered.GetOutput()->GetNumberOfRows())
                       .arg(selection().getSelections().size()));
-}
-
-void ExplorerWindow::repaintTables()
-{
-  // The marks of failed and excluded values follow the filters: show them now, not when the
-  // table next scrolls.
-  for (QTableView* table : findChildren<QTableView*>())
-    table->viewport()->update();
 }
 
 void ExplorerWindow::updateTitle(const QString& projectName)

@@ -127,7 +127,6 @@ private:
   void watchSurrogateErrors(const boost::shared_ptr<DataViewInterface>& view);
   void onCurrentViewChanged();
   void updateStatus();
-  void repaintTables();
   /// Reports once the project is open and its first view shown (at once in batch mode).
   void reportOnceOpen(const QString& title, const QString& message);
   void updateTitle(const QString& projectName);

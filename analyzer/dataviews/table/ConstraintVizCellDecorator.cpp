@@ -4,6 +4,7 @@
 #include "analyzer/dataviews/table/TableRoles.h"
 
 #include <QPainter>
+#include <QPalette>
 #include <QPointer>
 
 namespace
@@ -13,6 +14,7 @@ struct PaintResources
 {
   QBrush shade{ QColor(247, 232, 222, 255) };
   QBrush violation{ QColor(255, 0, 0, 255) };
+  QBrush violationOnDarkHighlight{ QColor(255, 170, 170, 255) };
   QPen marker{ QColor(174, 174, 174, 255) };
 };
 
@@ -20,6 +22,20 @@ const PaintResources& paintResources()
 {
   static const PaintResources resources;
   return resources;
+}
+
+// Pure red drowns in a dark selection colour; a light red stays readable there.
+void setViolationColours(QPalette& palette)
+{
+  const PaintResources& resources = paintResources();
+  palette.setBrush(QPalette::Text, resources.violation);
+  for (const auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
+  {
+    const bool darkHighlight = palette.color(group, QPalette::Highlight).lightness() < 128;
+    palette.setBrush(group,
+      QPalette::HighlightedText,
+      darkHighlight ? resources.violationOnDarkHighlight : resources.violation);
+  }
 }
 
 } // namespace
@@ -83,8 +99,7 @@ void ConstraintVizCellDecorator::paint(QPainter* painter,
   if (index.data(ConstraintViolationRole).toBool())
   {
     QStyleOptionViewItem violating(option);
-    violating.palette.setBrush(QPalette::Text, resources.violation);
-    violating.palette.setBrush(QPalette::HighlightedText, resources.violation);
+    setViolationColours(violating.palette);
     m_parts->inner->paint(painter, violating, index);
   }
   else

@@ -64,6 +64,16 @@ struct ConstraintVizProxyModel::State
         }));
     }
     updateAll();
+    announceAllCells();
+  }
+
+  // Views repaint only the cells they are told have changed, and any cell's marks may have.
+  void announceAllCells()
+  {
+    const int rows = model.rowCount();
+    const int columns = model.columnCount();
+    if (rows > 0 && columns > 0)
+      Q_EMIT model.dataChanged(model.index(0, 0), model.index(rows - 1, columns - 1));
   }
 
   void updateAll()
@@ -128,8 +138,12 @@ ConstraintVizProxyModel::ConstraintVizProxyModel(QAbstractItemModel& source,
   setSourceModel(&source);
   m_state->filterSetConnection =
     m_state->pipeline->signalFilterSetChanged.connect([this] { m_state->connectFilters(); });
-  m_state->projectConnection =
-    Project::project().signalProjectChanged.connect([this](const auto&) { m_state->updateAll(); });
+  m_state->projectConnection = Project::project().signalProjectChanged.connect(
+    [this](const auto&)
+    {
+      m_state->updateAll();
+      m_state->announceAllCells();
+    });
   // Columns come and go with the source's resets; their ranges and filters with them.
   connect(&source, &QAbstractItemModel::modelReset, this, [this] { m_state->updateAll(); });
   m_state->connectFilters();

@@ -4,7 +4,8 @@
 
 class QMenu;
 
-/// The column header of the tabular views; its context menu deletes a variable.
+/// The column header of the tabular views; its context menu deletes a variable. When first
+/// shown it widens the columns whose header text or first cells do not fit.
 class TableHeaderView : public QHeaderView
 {
   Q_OBJECT
@@ -20,9 +21,13 @@ public Q_SLOTS:
 
 protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   virtual int columnAt(int position) const;
   virtual void populateContextMenu(QMenu& menu, const QString& columnName);
 
 private:
+  void fitSectionsOnce();
+
   QString m_columnName;
+  bool m_fitted = false;
 };

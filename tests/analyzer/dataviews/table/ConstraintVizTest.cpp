@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -37,7 +38,9 @@ struct ConstraintVizTest : TableFixture
   QModelIndex xCell(uint64_t caseId) const { return model->index(rowOfCase(*model, caseId), 1); }
 
   // A 104 x 20 cell painted on white: the usable width is 100 pixels starting at x = 2.
-  QImage paintCell(const QModelIndex& index, bool selected = false) const
+  QImage paintCell(const QModelIndex& index,
+    bool selected = false,
+    const QColor& highlight = QColor(200, 220, 255)) const
   {
     QImage image(104, 20, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -46,6 +49,7 @@ struct ConstraintVizTest : TableFixture
     option.rect = QRect(0, 0, 104, 20);
     option.palette.setColor(QPalette::Text, Qt::black);
     option.palette.setColor(QPalette::HighlightedText, Qt::black);
+    option.palette.setColor(QPalette::Highlight, highlight);
     if (selected)
       option.state |= QStyle::State_Selected;
     view->tableView().itemDelegate()->paint(&painter, option, index);
@@ -108,4 +112,65 @@ TEST_F(ConstraintVizTest, ViolatingValuesAreRedAlsoWhenSelected)
   EXPECT_TRUE(hasReddishPixel(paintCell(xCell(9))));
   EXPECT_TRUE(hasReddishPixel(paintCell(xCell(9), true)));
   EXPECT_FALSE(hasReddishPixel(paintCell(xCell(5))));
+}
+
+TEST_F(ConstraintVizTest, ViolatingValuesStayReadableOnADarkSelection)
+{
+  const QColor darkBlue(30, 50, 110);
+  const QImage image = paintCell(xCell(9), true, darkBlue);
+  // The text's core is the lightest pixel on the selection colour, which fills the text's box
+  // between the shaded parts.
+  QColor core = darkBlue;
+  bool selectionPainted = false;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 22; x < 82; ++x)
+    {
+      const QColor c = image.pixelColor(x, y);
+      selectionPainted = selectionPainted || c == darkBlue;
+      if (c != QColor(Qt::white) && c.lightness() > core.lightness())
+        core = c;
+    }
+  ASSERT_TRUE(selectionPainted);
+  EXPECT_GT(core.lightness(), 180) << "light enough to read on dark blue, unlike pure red";
+  EXPECT_GT(core.red() - core.green(), 40) << "still red";
+
+  const QImage unselected = paintCell(xCell(9), false, darkBlue);
+  EXPECT_TRUE(hasReddishPixel(unselected)) << "pure red off the selection";
+}
+
+TEST_F(ConstraintVizTest, FilterSetChangesRepaintEveryCell)
+{
+  QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+  const auto coversAll = [&]
+  {
+    const int rows = model->rowCount();
+    const int columns = model->columnCount();
+    for (const auto& arguments : changed)
+      if (arguments.at(0).toModelIndex() == model->index(0, 0) &&
+          arguments.at(1).toModelIndex() == model->index(rows - 1, columns - 1))
+        return true;
+    return false;
+  };
+  const QModelIndex nOfCase1 = model->index(rowOfCase(*model, 1), 2);
+
+  // n runs from 0 to 20.
+  auto onN = boost::make_shared<RangeFilter>(Project::project().variable("n"), 4.0, 16.0);
+  pipeline->addFilter(onN);
+  EXPECT_TRUE(coversAll()) << "adding a filter";
+  ASSERT_TRUE(model->shadedRange(2).has_value());
+  EXPECT_DOUBLE_EQ(model->shadedRange(2)->first, 0.2);
+  EXPECT_TRUE(nOfCase1.data(ConstraintViolationRole).toBool());
+
+  changed.clear();
+  pipeline->removeFilter(onN);
+  EXPECT_TRUE(coversAll()) << "removing a filter";
+  EXPECT_FALSE(model->shadedRange(2).has_value());
+  EXPECT_FALSE(nOfCase1.data(ConstraintViolationRole).toBool());
+
+  changed.clear();
+  UndoStack::qUndoStack().undo();
+  EXPECT_TRUE(coversAll()) << "undoing the removal";
+  EXPECT_TRUE(model->shadedRange(2).has_value());
+  EXPECT_TRUE(nOfCase1.data(ConstraintViolationRole).toBool());
+  EXPECT_TRUE(model->shadedRange(1).has_value()) << "the filter on x stays";
 }

@@ -247,3 +247,28 @@ TEST_F(TableViewTest, HeaderMenuDeletesAVariableInOneStep)
   EXPECT_EQ(columnNamed(*model, "label"), 3);
   EXPECT_EQ(cell(4, "label").data().toString(), "case 4");
 }
+
+TEST_F(TableViewTest, FirstShownColumnsFitTheirHeadersWithinBounds)
+{
+  const QString longName = QStringLiteral("a variable whose name needs room");
+  ProjectContents contents;
+  contents.addVariable(longName.toStdString(), Variable::Independent, ValueType::Real);
+  contents.addVariable("notes", Variable::Other, ValueType::Text);
+  contents.addVariable("y", Variable::Dependent, ValueType::Real);
+  for (uint64_t id = 1; id <= 3; ++id)
+    contents.addRecord(id, { double(id), std::string(400, 'w'), 1.0 });
+  Project::project().assign(std::move(contents));
+
+  parent.resize(1200, 400);
+  parent.show();
+  QApplication::processEvents();
+  const QHeaderView& header = *view->tableView().horizontalHeader();
+  const int named = columnNamed(*model, longName);
+  ASSERT_GE(named, 0);
+  EXPECT_GT(header.sectionSize(named), header.fontMetrics().horizontalAdvance(longName));
+  const int notes = header.sectionSize(columnNamed(*model, "notes"));
+  EXPECT_GT(notes, header.defaultSectionSize()) << "widened for its cells";
+  EXPECT_LE(notes, 320) << "but not past a sane width";
+  EXPECT_EQ(header.sectionSize(columnNamed(*model, "y")), header.defaultSectionSize())
+    << "short columns are not narrowed";
+}
