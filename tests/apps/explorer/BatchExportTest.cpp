@@ -133,7 +133,7 @@ TEST_F(BatchExport, ProblemsGoToStandardErrorWithAFailingExitCode)
                                   "please\": the text there is not a value"))
     << broken.err.toStdString();
   EXPECT_TRUE(broken.err.contains(
-    "Cannot add a line view: The line plot view is not available in this build."));
+    "Cannot add a line plot view: The line plot view is not available in this build."));
   EXPECT_EQ(filesIn(out("broken")),
     (QStringList{ "selected-cases.csv",
       "selected-cases.png",
