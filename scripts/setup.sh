@@ -78,17 +78,10 @@ case "$mode" in
       # One display for the whole run: widget and rendering tests need OpenGL.
       VANTOR_FORCE_XVFB=1 with_display ctest --output-on-failure "$@"
     )
-    # A cold cache makes the second build as long as the first: when the first pass took over
-    # 25 minutes the sanitizer pass would endanger a CI run's time limit, so it is left out
-    # (SANITIZER_PASS=1 forces it, SANITIZER_PASS=0 leaves it out always).
-    if [ -z "${SANITIZER:-}" ]; then
-      if [ "${SANITIZER_PASS:-auto}" = 1 ] ||
-        { [ "${SANITIZER_PASS:-auto}" = auto ] && [ "$SECONDS" -lt 1500 ]; }; then
-        sanitizer_pass "$@"
-      elif [ "${SANITIZER_PASS:-auto}" = auto ]; then
-        echo "Left out the sanitizer pass: the first pass took $((SECONDS / 60)) minutes" \
-          "(a cold build cache); SANITIZER_PASS=1 runs it."
-      fi
+    # The sanitizer pass doubles the build; it joins the default run once the whole suite is
+    # known to pass under it.
+    if [ "${SANITIZER_PASS:-0}" = 1 ] && [ -z "${SANITIZER:-}" ]; then
+      sanitizer_pass "$@"
     fi
     ;;
   explorer)
