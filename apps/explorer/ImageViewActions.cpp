@@ -108,14 +108,26 @@ bool isPictured(const QString& kind)
 
 void writePicture(QWidget& container, ImageFileLoaderInterface& loader, const QString& path)
 {
-  if (container.size().width() < 200 || container.size().height() < 150)
-    container.resize(1000, 700);
-  // The first paint asks for the thumbnails it shows; the second shows them.
-  QApplication::processEvents();
-  container.grab();
-  if (auto* threaded = dynamic_cast<ThreadedImageLoader*>(&loader))
-    threaded->waitForIdle();
-  QApplication::processEvents();
+  // A hidden window lays its views out at a token size; the layout may shrink the container
+  // again while events are processed, so it is sized before each grab.
+  const auto sizeForPicture = [&container]
+  {
+    if (container.size().width() < 200 || container.size().height() < 150)
+      container.resize(1000, 700);
+  };
+  // A paint asks for the thumbnails it shows and a later one shows them; resizing may bring
+  // cells into view whose thumbnails were not asked for yet, hence a few rounds.
+  for (int round = 0; round < 3; ++round)
+  {
+    sizeForPicture();
+    QApplication::processEvents();
+    sizeForPicture();
+    container.grab();
+    if (auto* threaded = dynamic_cast<ThreadedImageLoader*>(&loader))
+      threaded->waitForIdle();
+    QApplication::processEvents();
+  }
+  sizeForPicture();
   if (!container.grab().save(path, "PNG"))
     throw vantor::ExceptionBase(
       QStringLiteral("Cannot write the picture \"%1\".").arg(path).toStdString());
