@@ -19,9 +19,9 @@ shift 2 || usage
 [[ "$seconds" =~ ^[0-9]+$ ]] || usage
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 case "$target" in
-  csv-import) seeds=("$root/tests/data/csv" "$root/fuzz/seeds/csv") ;;
-  project-document) seeds=("$root/fuzz/seeds/project") ;;
-  views-document) seeds=("$root/fuzz/seeds/views") ;;
+  csv-import) seeds=("$root/tests/data/csv" "$root/tests/data/fuzz/csv" "$root/fuzz/seeds/csv") ;;
+  project-document) seeds=("$root/tests/data/fuzz/project" "$root/fuzz/seeds/project") ;;
+  views-document) seeds=("$root/tests/data/fuzz/views" "$root/fuzz/seeds/views") ;;
   *) usage ;;
 esac
 binary=fuzz_${target//-/_}

@@ -78,9 +78,8 @@ case "$mode" in
       # One display for the whole run: widget and rendering tests need OpenGL.
       VANTOR_FORCE_XVFB=1 with_display ctest --output-on-failure "$@"
     )
-    # The sanitizer pass doubles the build; it joins the default run once the whole suite is
-    # known to pass under it.
-    if [ "${SANITIZER_PASS:-0}" = 1 ] && [ -z "${SANITIZER:-}" ]; then
+    # Then the whole suite again under the sanitizers, unless this build already was one.
+    if [ "${SANITIZER_PASS:-1}" = 1 ] && [ -z "${SANITIZER:-}" ]; then
       sanitizer_pass "$@"
     fi
     ;;

@@ -245,7 +245,11 @@ bool ExplorerWindow::loadViews(const QString& path)
 
 bool ExplorerWindow::restoreViews(const QDomElement& views)
 {
-  const ViewsDocument::Problems problems = ViewsDocument(manager()).restore(views);
+  const ViewsDocument::Problems problems = [&]
+  {
+    const ViewArea::DeferredCurrent deferred(*m_viewArea);
+    return ViewsDocument(manager()).restore(views);
+  }();
   for (const QString& skipped : problems.skipped)
     report(QStringLiteral("A view was not restored"), skipped);
   if (!problems.failure.isEmpty())
@@ -393,9 +397,10 @@ void ExplorerWindow::buildDocks()
   scroll->setWidgetResizable(true);
   QDockWidget* properties = addDock(QStringLiteral("Properties"), scroll, Qt::RightDockWidgetArea);
 
-  addDock(QStringLiteral("Undo History"),
-    new QUndoView(&UndoStack::qUndoStack(), this),
-    Qt::RightDockWidgetArea);
+  auto* history = new QUndoView(&UndoStack::qUndoStack(), this);
+  // Every step resets the list; rows of one height spare measuring every row each time.
+  history->setUniformItemSizes(true);
+  addDock(QStringLiteral("Undo History"), history, Qt::RightDockWidgetArea);
   // The views get most of the room.
   resizeDocks({ filters, properties }, { 260, 240 }, Qt::Horizontal);
   resizeDocks({ selectedCases }, { 220 }, Qt::Vertical);
@@ -550,6 +555,8 @@ void ExplorerWindow::startSession(OpenedProject opened)
   // Opening is not a step the user can undo.
   UndoStack::clear();
   updateStatus();
+  for (const QString& warning : opened.readerWarnings)
+    reportOnceOpen(QStringLiteral("Text encoding"), warning);
   if (!opened.missingImages.isEmpty())
     reportOnceOpen(
       QStringLiteral("Missing image files"), Wording::missingImages(opened.missingImages));

@@ -27,6 +27,8 @@ OpenedProject ProjectFiles::csv(const QString& path, const CsvImportOptions& opt
   opened.sourcePath = QFileInfo(path).absoluteFilePath();
   for (const std::string& missing : imported.missingImageFiles)
     opened.missingImages << QString::fromStdString(missing);
+  for (const std::string& warning : imported.warnings)
+    opened.readerWarnings << QString::fromStdString(warning);
   return opened;
 }
 

@@ -31,6 +31,8 @@ struct OpenedProject
   QString sourcePath;
   /// Image files the project names that do not exist, with their full paths.
   QStringList missingImages;
+  /// What the reader changed to read the file (a CSV file read as Latin-1), for the user.
+  QStringList readerWarnings;
 };
 
 /// Reads projects from CSV files, project documents or the built-in sample, and saves them with

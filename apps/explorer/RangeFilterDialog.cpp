@@ -1,7 +1,6 @@
 #include "apps/explorer/RangeFilterDialog.h"
 
 #include "apps/explorer/PropertyEditors.h"
-#include "host/common/NumberText.h"
 #include "host/project/Project.h"
 
 #include <QComboBox>
@@ -18,6 +17,11 @@ namespace
 QString shownNumber(double value)
 {
   return QString::number(value, 'g', 6);
+}
+
+QString outOfRange(const QString& bound)
+{
+  return QStringLiteral("The number \"%1\" is out of range.").arg(bound.trimmed());
 }
 
 } // namespace
@@ -111,14 +115,16 @@ double RangeFilterDialog::high() const
   return value;
 }
 
-bool RangeFilterDialog::readBound(const QLineEdit& edit, std::size_t end, double& value) const
+NumberTextStatus RangeFilterDialog::readBound(const QLineEdit& edit,
+  std::size_t end,
+  double& value) const
 {
   if (end < m_presets.size() && edit.text() == m_presets[end].first)
   {
     value = m_presets[end].second;
-    return true;
+    return NumberTextStatus::Ok;
   }
-  return parseRealNumber(edit.text().toStdString(), value) == NumberTextStatus::Ok;
+  return parseRealNumber(edit.text().toStdString(), value);
 }
 
 void RangeFilterDialog::setBounds(const QString& low, const QString& high)
@@ -133,7 +139,13 @@ QString RangeFilterDialog::problem() const
   double high = 0.0;
   if (variable().isNull())
     return QStringLiteral("Choose a numeric variable.");
-  if (!readBound(*m_low, 0, low) || !readBound(*m_high, 1, high))
+  const NumberTextStatus lowStatus = readBound(*m_low, 0, low);
+  const NumberTextStatus highStatus = readBound(*m_high, 1, high);
+  if (lowStatus == NumberTextStatus::OutOfRange)
+    return outOfRange(m_low->text());
+  if (highStatus == NumberTextStatus::OutOfRange)
+    return outOfRange(m_high->text());
+  if (lowStatus != NumberTextStatus::Ok || highStatus != NumberTextStatus::Ok)
     return QStringLiteral("Both bounds must be numbers.");
   if (low > high)
     return QStringLiteral("The lowest value must not be above the highest.");

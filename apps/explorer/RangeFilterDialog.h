@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analyzer/dataviews/ViewTypes.h"
+#include "host/common/NumberText.h"
 
 #include <QDialog>
 #include <utility>
@@ -35,8 +36,8 @@ public:
 private:
   void build(const VariablePtr& fixed);
   void showRangeOfChosenVariable();
-  /// The number typed, or the exact value of a bound still as preset; false when not a number.
-  bool readBound(const QLineEdit& edit, std::size_t end, double& value) const;
+  /// The number typed, or the exact value of a bound still as preset.
+  NumberTextStatus readBound(const QLineEdit& edit, std::size_t end, double& value) const;
 
   QComboBox* m_variable = nullptr;
   QLineEdit* m_low = nullptr;

@@ -27,7 +27,11 @@ void ViewArea::addView(QWidget* container, const boost::shared_ptr<DataViewInter
   const QString title = tabTitle(*view);
   QWidget* page = pageFor(container, *view);
   m_views[page] = { container, view };
-  setCurrentIndex(addTab(page, title));
+  const int index = addTab(page, title);
+  if (m_deferCurrent > 0)
+    m_lastAdded = page;
+  else
+    setCurrentIndex(index);
 }
 
 QWidget* ViewArea::pageFor(QWidget* container, const DataViewInterface& view)
@@ -53,6 +57,8 @@ void ViewArea::removeView(const boost::shared_ptr<DataViewInterface>& view)
     QWidget* page = entry->first;
     QWidget* container = entry->second.container;
     m_views.erase(entry);
+    if (page == m_lastAdded)
+      m_lastAdded = nullptr;
     removeTab(indexOf(page));
     container->hide();
     container->setParent(nullptr);
@@ -66,6 +72,20 @@ void ViewArea::releaseAll()
 {
   while (!m_views.empty())
     removeView(m_views.begin()->second.view);
+}
+
+ViewArea::DeferredCurrent::DeferredCurrent(ViewArea& area)
+  : m_area(area)
+{
+  ++m_area.m_deferCurrent;
+}
+
+ViewArea::DeferredCurrent::~DeferredCurrent()
+{
+  if (--m_area.m_deferCurrent > 0 || !m_area.m_lastAdded)
+    return;
+  m_area.setCurrentWidget(m_area.m_lastAdded);
+  m_area.m_lastAdded = nullptr;
 }
 
 boost::shared_ptr<DataViewInterface> ViewArea::currentView() const

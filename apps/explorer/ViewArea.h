@@ -27,6 +27,21 @@ public:
   /// The container of a view shown in a tab, or null.
   QWidget* containerOf(const boost::shared_ptr<DataViewInterface>& view) const;
 
+  /// While one lives, added views do not each become the current tab: switching pages visits
+  /// the widgets of every page, which made adding many views take quadratic time. The last one
+  /// added becomes current when it ends.
+  class DeferredCurrent
+  {
+  public:
+    explicit DeferredCurrent(ViewArea& area);
+    ~DeferredCurrent();
+    DeferredCurrent(const DeferredCurrent&) = delete;
+    DeferredCurrent& operator=(const DeferredCurrent&) = delete;
+
+  private:
+    ViewArea& m_area;
+  };
+
 Q_SIGNALS:
   void currentViewChanged();
 
@@ -49,4 +64,7 @@ private:
 
   /// By the widget in the tab.
   std::map<QWidget*, Entry> m_views;
+  int m_deferCurrent = 0;
+  /// The page added last while the current tab was deferred.
+  QWidget* m_lastAdded = nullptr;
 };

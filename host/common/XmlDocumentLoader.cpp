@@ -1,14 +1,22 @@
 #include "host/common/XmlDocumentLoader.h"
 
+#include <QTextCodec>
 #include <QXmlStreamReader>
 
 namespace
 {
 
+/// The text as the DOM parser decodes it. Bytes invalid in their encoding become U+FFFD there,
+/// while the streaming reader stops at once, before measuring any depth: it reads the text.
+QString decoded(const QByteArray& bytes)
+{
+  return QTextCodec::codecForUtfText(bytes, QTextCodec::codecForName("UTF-8"))->toUnicode(bytes);
+}
+
 /// The place where the nesting first passes the limit; false when it never does.
 bool findTooDeep(const QByteArray& bytes, XmlDocumentLoader::Problem& problem)
 {
-  QXmlStreamReader reader(bytes);
+  QXmlStreamReader reader(decoded(bytes));
   int depth = 0;
   while (!reader.atEnd())
   {

@@ -233,7 +233,13 @@ struct ScatterPlot3D::Impl
     registerSerializers();
   }
 
-  ~Impl() { renderWindow->RemoveRenderer(renderer); }
+  ~Impl()
+  {
+    renderWindow->RemoveRenderer(renderer);
+    // The filter holds the variable properties, which hold filters downstream of it: a cycle
+    // of shared and VTK references that neither count breaks on its own.
+    validPoints->setVariables({});
+  }
 
   void createProperties()
   {

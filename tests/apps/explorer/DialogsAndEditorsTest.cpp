@@ -21,6 +21,7 @@
 #include <QUndoStack>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 using explorertest::writeFile;
 
@@ -219,8 +220,13 @@ TEST_F(ExplorerDialogs, RangeBoundsShowTheHintsPrecisionAndKeepTheExactEnds)
   EXPECT_EQ(dialog.findChild<QLineEdit*>()->text(), "0.123457");
   EXPECT_EQ(dialog.low(), 0.123456789) << "an untouched bound is the exact lowest value";
   EXPECT_EQ(dialog.high(), 2.71828182845);
-  dialog.setBounds("0.123457", "1e999");
-  EXPECT_EQ(dialog.problem(), "Both bounds must be numbers.");
+  dialog.setBounds("0.123457", " 1e999");
+  EXPECT_EQ(dialog.problem(), "The number \"1e999\" is out of range.");
+  dialog.setBounds("1e-400", "1");
+  EXPECT_EQ(dialog.problem(), "The number \"1e-400\" is out of range.");
+  dialog.setBounds("-inf", "INF");
+  EXPECT_TRUE(dialog.problem().isEmpty()) << "the infinities are numbers";
+  EXPECT_EQ(dialog.high(), std::numeric_limits<double>::infinity());
   dialog.setBounds("0.2", "2.7");
   EXPECT_EQ(dialog.low(), 0.2);
   EXPECT_EQ(dialog.high(), 2.7) << "a typed bound is what was typed";

@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -141,6 +142,18 @@ TEST_F(ExplorerWindowTest, BrokenViewsDocumentsAreReportedAndEarlierViewsStay)
   EXPECT_FALSE(window.loadViews(folder.filePath("missing.xml")));
   EXPECT_TRUE(window.problems().last().contains("there is no such file"));
   EXPECT_EQ(kinds().size(), 4) << "the table whose column order failed stays";
+}
+
+TEST_F(ExplorerWindowTest, RestoredViewsOpenOnTheLastWithoutVisitingEachTab)
+{
+  const QString table = QStringLiteral("<TableView><UseFilters>0</UseFilters></TableView>");
+  const QString path =
+    writeFile(QDir(dir.path()), "three.xml", "<Views>" + table + table + table + "</Views>");
+  QSignalSpy switched(&window.viewArea(), &ViewArea::currentViewChanged);
+  ASSERT_TRUE(window.loadViews(path)) << window.problems().join('\n').toStdString();
+  ASSERT_EQ(window.viewArea().count(), 3);
+  EXPECT_EQ(window.viewArea().currentView(), window.manager()->dataViews().back());
+  EXPECT_EQ(switched.count(), 2) << "the first tab as it comes, then the last";
 }
 
 // Inputs the fuzzers found (or that stand for what they look for): each is restored or

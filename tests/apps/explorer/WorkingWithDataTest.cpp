@@ -86,6 +86,24 @@ TEST_F(WorkingWithDataTest, ACsvWithMissingImagesOpensEveryCaseAndNamesTheFiles)
     << window.problems().last().toStdString();
 }
 
+TEST_F(WorkingWithDataTest, ALatin1CsvOpensAndSaysSoOnce)
+{
+  const QString path = QDir(dir.path()).filePath("latin.csv");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("Case ID,Material\n1,M\xe9tal\n2,Acier tremp\xe9\n");
+  file.close();
+  const int before = window.problems().size();
+  ASSERT_TRUE(window.openFile(path));
+  ASSERT_EQ(window.problems().size(), before + 1);
+  EXPECT_EQ(window.problems().last(),
+    "Text encoding: latin.csv: the file is not valid UTF-8 text; it was read as Latin-1.");
+  EXPECT_EQ(Project::project().recordCount(), 2);
+
+  ASSERT_TRUE(window.openFile(explorertest::writeBeamsCsv(dir.path())));
+  EXPECT_EQ(window.problems().size(), before + 1) << "a UTF-8 file reads without a word";
+}
+
 TEST_F(WorkingWithDataTest, FilterPanelAndTablesFollowRemoveUndoAndRedoAtOnce)
 {
   window.addView("table");

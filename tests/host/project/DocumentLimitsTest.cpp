@@ -45,6 +45,10 @@ TEST(DocumentLimits, DeeplyNestedDocumentsAreRefusedBeforeAnyTreeIsBuilt)
   EXPECT_EQ(errorOf(VANTOR_TEST_DATA "/fuzz/project/deep-nesting.vproj"),
     "deep-nesting.vproj, line 2, column 795: the document is refused: elements are nested deeper "
     "than 256 levels.");
+  // A byte that is not UTF-8 far down once let the document past the depth check.
+  EXPECT_EQ(errorOf(VANTOR_TEST_DATA "/fuzz/project/deep-nesting-bad-byte.vproj"),
+    "deep-nesting-bad-byte.vproj, line 2, column 795: the document is refused: elements are "
+    "nested deeper than 256 levels.");
 
   QDomDocument document;
   XmlDocumentLoader::Problem problem;

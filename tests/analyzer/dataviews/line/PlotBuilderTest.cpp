@@ -71,7 +71,8 @@ TEST_F(PlotBuilderTest, DrawsTheValidCasesSortedAsOneSolidLine)
   raw->lineType()->setValue(PlotBuilderAbstract::Dotted);
   raw->rebuildPlots();
   EXPECT_EQ(raw->plots()[0]->GetPen()->GetLineType(), vtkPen::DOT_LINE);
-  raw->lineType()->setValue(static_cast<PlotBuilderAbstract::LineType>(7));
+  // Not a named line type, yet within the enumeration's range (reading 7 would be undefined).
+  raw->lineType()->setValue(static_cast<PlotBuilderAbstract::LineType>(3));
   raw->rebuildPlots();
   EXPECT_EQ(raw->plots()[0]->GetPen()->GetLineType(), vtkPen::NO_PEN);
 }
