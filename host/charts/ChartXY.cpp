@@ -22,6 +22,16 @@ void ChartXY::addLegend(vtkChartLegend* legend)
   m_legends.emplace_back(legend);
 }
 
+vtkIdType ChartXY::AddPlot(vtkPlot* plot)
+{
+  if (plot)
+  {
+    plot->SetXAxis(nullptr);
+    plot->SetYAxis(nullptr);
+  }
+  return vtkChartXY::AddPlot(plot);
+}
+
 void ChartXY::fitAutomaticAxesToPlots()
 {
   for (vtkIdType i = 0; i < GetNumberOfPlots(); ++i)

@@ -19,6 +19,11 @@ public:
   void addLegend(vtkChartLegend* legend);
   const std::vector<vtkSmartPointer<vtkChartLegend>>& legends() const { return m_legends; }
 
+  /// Also takes back a plot that was in this chart before: VTK keeps such a plot out of the
+  /// chart's plot area (its axes still name this chart's), so it would never be drawn.
+  vtkIdType AddPlot(vtkPlot* plot) override;
+  using vtkChartXY::AddPlot;
+
   /// Sets the ranges of the axes that fit themselves (vtkAxis::AUTO) to the visible plots now,
   /// not at the next paint.
   void fitAutomaticAxesToPlots();
