@@ -24,6 +24,11 @@ public:
   vtkIdType AddPlot(vtkPlot* plot) override;
   using vtkChartXY::AddPlot;
 
+  /// Keeps this fraction (0 to 1) of the scene's width, at its right, out of the chart, so that
+  /// a colour bar there covers no point.
+  void setFreeRightFraction(double fraction);
+  bool Paint(vtkContext2D* painter) override;
+
   /// Sets the ranges of the axes that fit themselves (vtkAxis::AUTO) to the visible plots now,
   /// not at the next paint.
   void fitAutomaticAxesToPlots();
@@ -32,8 +37,12 @@ protected:
   ChartXY();
   ~ChartXY() override;
 
+  bool UpdateLayout(vtkContext2D* painter) override;
+
 private:
   std::vector<vtkSmartPointer<vtkChartLegend>> m_legends;
+  double m_freeRight = 0.0;
+  bool m_areaChanged = false;
 
   ChartXY(const ChartXY&) = delete;
   void operator=(const ChartXY&) = delete;

@@ -44,7 +44,7 @@
 #include <vtkPen.h>
 #include <vtkRenderWindow.h>
 #include <vtkRenderWindowInteractor.h>
-#include <vtkScalarBarActor.h>
+#include <vtkScalarBarRepresentation.h>
 #include <vtkStringArray.h>
 #include <vtkTable.h>
 
@@ -306,16 +306,28 @@ struct ScatterPlot2D::Impl
 
   void applyMarkerSize() { pointPlot->SetMarkerSize(scaling->value() * baseMarkerSize); }
 
+  vtkScalarBarRepresentation& legendBox() const
+  {
+    return *vtkScalarBarRepresentation::SafeDownCast(legend->widget().GetRepresentation());
+  }
+
   std::vector<float> legendPosition() const
   {
-    const double* position = legend->widget().GetScalarBarActor()->GetPosition();
+    const double* position = legendBox().GetPosition();
     return { float(position[0]), float(position[1]) };
   }
 
   void setLegendPosition(const std::vector<float>& position)
   {
     if (position.size() == 2)
-      legend->widget().GetScalarBarActor()->SetPosition(position[0], position[1]);
+      legendBox().SetPosition(position[0], position[1]);
+  }
+
+  /// A colour bar in the right half keeps the points out of its strip.
+  void keepPointsBesideColorBar()
+  {
+    const double left = legendBox().GetPosition()[0];
+    chart->setFreeRightFraction(legend->isShown() && left > 0.5 ? 1.0 - left : 0.0);
   }
 
   std::vector<float> chartLegendPosition() const
@@ -400,6 +412,7 @@ void ScatterPlot2D::render()
   if (!m_impl->x->value().lock() || !m_impl->y->value().lock())
     return;
   m_impl->validRows->Update();
+  m_impl->keepPointsBesideColorBar();
   m_impl->synchronizer->updateChartSelections();
   m_impl->window->Render();
 }
