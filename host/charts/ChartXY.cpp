@@ -1,8 +1,8 @@
 #include "host/charts/ChartXY.h"
 
-#include <vtkAutoInit.h>
 #include <algorithm>
 #include <cmath>
+#include <vtkAutoInit.h>
 #include <vtkChartLegend.h>
 #include <vtkContextScene.h>
 #include <vtkObjectFactory.h>

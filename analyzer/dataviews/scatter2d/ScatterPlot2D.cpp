@@ -377,6 +377,7 @@ ScatterPlot2D::ScatterPlot2D(boost::shared_ptr<const DataPipelineManagerInterfac
   d.synchronizer = std::make_unique<DataView2DSelectionSynchronizer>(
     d.chart, boost::make_shared<PlotSelectionModel>(window.GetInteractor(), selectionModel));
   d.synchronizer->setPlotsToSynchronize({ d.pointPlot.Get() });
+  d.synchronizer->setPointPicker([this](uint64_t& caseId) { return caseIDAtPoint(caseId); });
   d.createAxes();
   d.buildPipeline();
   d.setDataDependentDefaults();

@@ -19,9 +19,13 @@
 #include <QTest>
 #include <QUndoStack>
 #include <QWidget>
+#include <array>
 #include <boost/make_shared.hpp>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <vtkAxis.h>
 #include <vtkChartXY.h>
+#include <vtkCommand.h>
 #include <vtkIdTypeArray.h>
 #include <vtkPlotPoints.h>
 #include <vtkRenderWindow.h>
@@ -80,6 +84,29 @@ protected:
     EXPECT_TRUE(QTest::qWaitForWindowExposed(lastWidget));
     view->render();
     return view;
+  }
+
+  /// Pixel position, from the bottom left, of the point (x, y) of the chart.
+  static std::array<int, 2> pixelOf(ScatterPlot2D& view, double x, double y)
+  {
+    const vtkVector2d pixel =
+      ChartXYLocationTransformer(*view.chart()).getPixelLocationFromWorldCoordinates({ x, y });
+    return { int(std::lround(pixel[0])), int(std::lround(pixel[1])) };
+  }
+
+  /// A left-button drag as the window's interactor reports it, with Shift and Control held or not.
+  static void drag(ScatterPlot2D& view,
+    std::array<int, 2> from,
+    std::array<int, 2> to,
+    bool shift = false,
+    bool control = false)
+  {
+    vtkRenderWindowInteractor* interactor = view.renderWindow()->GetInteractor();
+    interactor->SetEventInformation(from[0], from[1], control, shift);
+    interactor->InvokeEvent(vtkCommand::LeftButtonPressEvent);
+    interactor->SetEventInformation(to[0], to[1], control, shift);
+    interactor->InvokeEvent(vtkCommand::MouseMoveEvent);
+    interactor->InvokeEvent(vtkCommand::LeftButtonReleaseEvent);
   }
 
   std::map<uint64_t, int> categories(ScatterPlot2D& view)
@@ -221,4 +248,45 @@ TEST_F(ScatterPlot2DTest, ReplacesRemovedVariables)
   EXPECT_FALSE(view->xVar()->value().lock() == nullptr);
   EXPECT_NE(view->xVar()->value(), variable("m"));
   EXPECT_EQ(view->yVar()->value(), variable("y"));
+}
+
+TEST_F(ScatterPlot2DTest, RubberBandsAndClicksSelectWithTheKeysOfTheOtherViews)
+{
+  auto view = addView();
+  view->coloringType()->setValue(SolidColor);
+  view->render();
+  // Cases 1..4 lie at (1, 10), (2, 30), (3, 20), (4, 40).
+  const auto case2 = pixelOf(*view, 2, 30);
+  const auto case3 = pixelOf(*view, 3, 20);
+  drag(*view, { case2[0] - 10, case2[1] + 10 }, { case3[0] + 10, case3[1] - 10 });
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 2, 3 }));
+
+  const auto case1 = pixelOf(*view, 1, 10);
+  drag(*view, { case1[0] - 8, case1[1] - 8 }, { case1[0] + 8, case1[1] + 8 }, true);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1, 2, 3 })) << "Shift adds";
+  drag(*view, { case2[0] - 10, case2[1] + 10 }, { case3[0] + 10, case3[1] - 10 }, false, true);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1 })) << "Control toggles";
+  // The band over cases 1 and 3 (not 2, above it) toggles both.
+  drag(*view, { case1[0] - 8, case1[1] - 8 }, { case3[0] + 8, case3[1] + 8 }, false, true);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 3 }));
+
+  // A click without drag picks the point within six pixels, or clears.
+  drag(*view, { case1[0] + 4, case1[1] }, { case1[0] + 4, case1[1] });
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1 }));
+  drag(*view, { case3[0], case3[1] + 3 }, { case3[0], case3[1] + 3 }, true);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1, 3 }));
+  drag(*view, case1, case1, false, true);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 3 }));
+  EXPECT_EQ(view->pointPlot()->GetSelection()->GetNumberOfTuples(), 1);
+  drag(*view, { case2[0] + 40, case2[1] }, { case2[0] + 40, case2[1] });
+  EXPECT_TRUE(selection->getSelections().empty());
+
+  // Panning moves the axes and selects nothing.
+  view->mouseMode()->setValue(DataViewInterface::Pan);
+  const double left = view->chart()->GetAxis(vtkAxis::BOTTOM)->GetMinimum();
+  drag(*view, case2, { case2[0] + 50, case2[1] });
+  EXPECT_LT(view->chart()->GetAxis(vtkAxis::BOTTOM)->GetMinimum(), left);
+  EXPECT_TRUE(selection->getSelections().empty());
+  view->fitData();
+  EXPECT_EQ(view->chart()->GetAxis(vtkAxis::BOTTOM)->GetMinimum(), left);
 }
