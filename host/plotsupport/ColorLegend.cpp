@@ -100,6 +100,9 @@ ColorLegend::ColorLegend(boost::shared_ptr<vantor::PropertyAbstract<WeakPtr<Vari
   auto* representation = vtkScalarBarRepresentation::SafeDownCast(m_widget->GetRepresentation());
   representation->SetPosition(defaultPosition[0], defaultPosition[1]);
   representation->SetPosition2(defaultSize[0], defaultSize[1]);
+  // Listening to the mouse, the bar's widget takes presses meant for the plot (rubber bands,
+  // panning) even far from the bar; its place is set by its position instead.
+  m_widget->ProcessEventsOff();
   m_widget->SetInteractor(m_interactor);
 
   m_connections.add(m_colorVar->signalValueChanged.connect([this](const auto&) { update(); }));

@@ -146,6 +146,10 @@ struct ScatterPlot2D::Impl
     , mouseMode(boost::make_shared<VTKChartsMouseModeProperty>(chart))
   {
     contextView->GetScene()->AddItem(chart);
+    // The four long category texts would hide points in the plot area: they get their own strip.
+    chart->GetLegend()->SetInline(false);
+    chart->GetLegend()->SetHorizontalAlignment(vtkChartLegend::CENTER);
+    chart->GetLegend()->SetVerticalAlignment(vtkChartLegend::BOTTOM);
     chart->AddPlot(pointPlot);
     x->addPlot(pointPlot);
     y->addPlot(pointPlot);
