@@ -12,9 +12,18 @@ const std::string baselineMark = "Baseline";
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
   ConsoleReporter::ReportRuns(runs);
+  // With repetitions, the median stands for the benchmark: a shared machine's stray slow run
+  // moves it least.
   for (const Run& run : runs)
-    if (run.run_type == Run::RT_Iteration)
+  {
+    if (run.run_type == Run::RT_Iteration && m_medians.count(run.benchmark_name()) == 0)
       m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+    {
+      m_times[run.run_name.str()] = run.GetAdjustedRealTime();
+      m_medians.insert(run.run_name.str());
+    }
+  }
 }
 
 void RatioReporter::Finalize()

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace
 {
@@ -60,17 +61,41 @@ SelectionMask::SelectionMask()
 void SelectionMask::select(const std::set<uint64_t>& caseIds, const Project& project)
 {
   clearMask(*m_unfiltered, project.recordCount(), m_selectedRows);
-  const std::vector<CaseRow>& byId = rowsByCaseId(project);
-  auto next = byId.begin();
+  knowRows(project);
+  if (m_rowById.empty())
+    selectByWalk(caseIds);
+  else
+    selectByTable(caseIds);
+}
+
+void SelectionMask::selectRow(vtkIdType row)
+{
+  m_unfiltered->SetValue(row, 1);
+  m_selectedRows.push_back(row);
+}
+
+void SelectionMask::selectByTable(const std::set<uint64_t>& caseIds)
+{
+  for (auto id = caseIds.lower_bound(m_lowestId); id != caseIds.end(); ++id)
+  {
+    const uint64_t slot = *id - m_lowestId;
+    if (slot >= m_rowById.size())
+      break;
+    if (m_rowById[slot] >= 0)
+      selectRow(m_rowById[slot]);
+  }
+}
+
+void SelectionMask::selectByWalk(const std::set<uint64_t>& caseIds)
+{
+  auto next = m_rowsByCaseId.cbegin();
   for (uint64_t caseId : caseIds)
   {
-    next = firstNotBelow(next, byId.end(), caseId);
-    if (next == byId.end())
+    next = firstNotBelow(next, m_rowsByCaseId.cend(), caseId);
+    if (next == m_rowsByCaseId.cend())
       break;
-    if (next->first != caseId)
-      continue;
-    m_unfiltered->SetValue(next->second, 1);
-    m_selectedRows.push_back(next->second);
+    if (next->first == caseId)
+      selectRow(next->second);
   }
 }
 
@@ -78,23 +103,36 @@ void SelectionMask::forgetRows()
 {
   m_rowsKnown = false;
   m_rowsByCaseId.clear();
+  m_rowById.clear();
 }
 
-const std::vector<SelectionMask::CaseRow>& SelectionMask::rowsByCaseId(const Project& project)
+void SelectionMask::knowRows(const Project& project)
 {
-  if (m_rowsKnown && static_cast<vtkIdType>(m_rowsByCaseId.size()) == project.recordCount())
-    return m_rowsByCaseId;
-  m_rowsByCaseId.clear();
+  if (m_rowsKnown && m_rows == project.recordCount())
+    return;
+  forgetRows();
   auto caseIds = project.caseIdVariable().lock();
   vtkAbstractArray* ids = caseIds ? caseIds->column().array() : nullptr;
-  const vtkIdType rows = ids ? std::min(ids->GetNumberOfValues(), project.recordCount()) : 0;
+  m_rows = project.recordCount();
+  const vtkIdType rows = ids ? std::min(ids->GetNumberOfValues(), m_rows) : 0;
   m_rowsByCaseId.reserve(static_cast<std::size_t>(rows));
   for (vtkIdType row = 0; row < rows; ++row)
     m_rowsByCaseId.emplace_back(RecordTableUtils::caseID(ids, row), row);
   if (!std::is_sorted(m_rowsByCaseId.begin(), m_rowsByCaseId.end()))
     std::sort(m_rowsByCaseId.begin(), m_rowsByCaseId.end());
   m_rowsKnown = true;
-  return m_rowsByCaseId;
+  if (rows == 0 || rows > std::numeric_limits<int32_t>::max())
+    return;
+  // Dense: a table of at most twice the rows' size.
+  m_lowestId = m_rowsByCaseId.front().first;
+  const uint64_t span = m_rowsByCaseId.back().first - m_lowestId;
+  if (span >= 2 * static_cast<uint64_t>(rows))
+    return;
+  m_rowById.assign(static_cast<std::size_t>(span) + 1, -1);
+  for (const CaseRow& entry : m_rowsByCaseId)
+    m_rowById[static_cast<std::size_t>(entry.first - m_lowestId)] = static_cast<int32_t>(entry.second);
+  m_rowsByCaseId.clear();
+  m_rowsByCaseId.shrink_to_fit();
 }
 
 void SelectionMask::follow(const std::vector<vtkIdType>& rows)

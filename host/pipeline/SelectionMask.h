@@ -31,14 +31,22 @@ public:
 
 private:
   using CaseRow = std::pair<uint64_t, vtkIdType>;
-  const std::vector<CaseRow>& rowsByCaseId(const Project& project);
+  void knowRows(const Project& project);
+  void selectRow(vtkIdType row);
+  void selectByTable(const std::set<uint64_t>& caseIds);
+  void selectByWalk(const std::set<uint64_t>& caseIds);
 
   vtkNew<vtkBitArray> m_unfiltered;
   vtkNew<vtkBitArray> m_filtered;
   std::vector<vtkIdType> m_selectedRows;
   std::vector<vtkIdType> m_selectedFilteredRows;
   /// Every case's row, in ascending case-id order: the ascending selection is found by walking
-  /// it forward, instead of one scattered look-up per case.
+  /// it forward, instead of one scattered look-up per case. Left empty where the ids are dense.
   std::vector<CaseRow> m_rowsByCaseId;
+  /// Where the ids are dense (as numbered cases are): the row of the case id m_lowestId + i at
+  /// i, -1 for none. One look-up per selected case, whatever the number of cases.
+  std::vector<int32_t> m_rowById;
+  uint64_t m_lowestId = 0;
+  vtkIdType m_rows = 0;
   bool m_rowsKnown = false;
 };

@@ -5,7 +5,7 @@
 class SelectionModel : public SelectionModelInterface
 {
 public:
-  std::set<uint64_t> getSelections() const override { return m_selection; }
+  const std::set<uint64_t>& getSelections() const override { return m_selection; }
   void setSelection(const std::set<uint64_t>& caseIds) override;
 
 private:

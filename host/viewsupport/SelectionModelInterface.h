@@ -10,7 +10,8 @@ class SelectionModelInterface
 public:
   virtual ~SelectionModelInterface() = default;
 
-  virtual std::set<uint64_t> getSelections() const = 0;
+  /// The current selection; valid until the next change of it.
+  virtual const std::set<uint64_t>& getSelections() const = 0;
   /// Replaces the selection; announces it only when it changed.
   virtual void setSelection(const std::set<uint64_t>& caseIds) = 0;
 

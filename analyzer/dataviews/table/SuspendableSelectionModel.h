@@ -11,7 +11,7 @@ class SuspendableSelectionModel : public SelectionModelInterface
 public:
   explicit SuspendableSelectionModel(boost::shared_ptr<SelectionModelInterface> wrapped);
 
-  std::set<uint64_t> getSelections() const override { return m_wrapped->getSelections(); }
+  const std::set<uint64_t>& getSelections() const override { return m_wrapped->getSelections(); }
   void setSelection(const std::set<uint64_t>& caseIds) override;
 
   SignalConnectionCollection& connections() { return m_connections; }
