@@ -6,6 +6,7 @@
 #include "host/vtkutil/vtkVariantVariableValueLessThan.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -71,21 +72,55 @@ std::vector<int> orderByValues(const std::vector<Value>& values, Qt::SortOrder o
   return rows;
 }
 
-// Rows ordered by unsigned keys; ties go by row, so equal values keep the rows' order either
-// way. Keys already ascending give no rows: the source's own order.
+// Rows ordered by unsigned keys, least significant byte first: each pass is stable, so equal
+// keys keep the rows' order. A byte that all keys share costs no pass.
+std::vector<int> radixOrder(const std::vector<uint64_t>& keys, uint64_t flip)
+{
+  struct Keyed
+  {
+    uint64_t key;
+    int row;
+  };
+  constexpr int bytes = sizeof(uint64_t);
+  const std::size_t count = keys.size();
+  std::vector<Keyed> from(count);
+  std::vector<Keyed> to(count);
+  std::vector<std::array<std::size_t, 256>> counts(bytes);
+  for (auto& histogram : counts)
+    histogram.fill(0);
+  for (std::size_t row = 0; row < count; ++row)
+  {
+    const uint64_t key = keys[row] ^ flip;
+    from[row] = { key, static_cast<int>(row) };
+    for (int byte = 0; byte < bytes; ++byte)
+      ++counts[byte][(key >> (8 * byte)) & 0xff];
+  }
+  for (int byte = 0; byte < bytes; ++byte)
+  {
+    std::array<std::size_t, 256>& histogram = counts[byte];
+    if (std::find(histogram.begin(), histogram.end(), count) != histogram.end())
+      continue;
+    std::size_t next = 0;
+    for (std::size_t& slot : histogram)
+      next += std::exchange(slot, next);
+    for (const Keyed& entry : from)
+      to[histogram[(entry.key >> (8 * byte)) & 0xff]++] = entry;
+    from.swap(to);
+  }
+  std::vector<int> rows(count);
+  for (std::size_t i = 0; i < count; ++i)
+    rows[i] = from[i].row;
+  return rows;
+}
+
+// Rows ordered by unsigned keys; equal values keep the rows' order either way. Keys already
+// ascending give no rows: the source's own order.
 std::vector<int> orderByKeys(const std::vector<uint64_t>& keys, Qt::SortOrder order)
 {
   if (order == Qt::AscendingOrder && std::is_sorted(keys.begin(), keys.end()))
     return {};
-  const uint64_t flip = order == Qt::AscendingOrder ? 0 : std::numeric_limits<uint64_t>::max();
-  std::vector<std::pair<uint64_t, int>> keyed(keys.size());
-  for (std::size_t row = 0; row < keys.size(); ++row)
-    keyed[row] = { keys[row] ^ flip, static_cast<int>(row) };
-  std::sort(keyed.begin(), keyed.end());
-  std::vector<int> rows(keys.size());
-  for (std::size_t i = 0; i < keyed.size(); ++i)
-    rows[i] = keyed[i].second;
-  return rows;
+  return radixOrder(
+    keys, order == Qt::AscendingOrder ? 0 : std::numeric_limits<uint64_t>::max());
 }
 
 } // namespace
