@@ -277,6 +277,9 @@ std::vector<int> CustomSortProxyModel::orderedRows() const
     return {};
   const QAbstractItemModel& source = *sourceModel();
 
+  if (impl.table && impl.between.empty() && impl.sortOrder == Qt::AscendingOrder &&
+      impl.table->keysAscend(column))
+    return {};
   if (impl.table)
   {
     const std::vector<uint64_t>& tableKeys = impl.table->orderKeys(column);
