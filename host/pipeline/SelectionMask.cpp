@@ -12,26 +12,18 @@
 namespace
 {
 
-// Fits the mask to the rows, all bits clear. A few bits set before are cleared one by one, so
-// that a small selection change costs the size of the selections, not of the table.
-void clearMask(vtkBitArray& mask, vtkIdType rows, std::vector<vtkIdType>& setBits)
-{
-  const bool few = static_cast<vtkIdType>(setBits.size()) * 64 < rows;
-  if (mask.GetNumberOfValues() == rows && few)
-    for (vtkIdType row : setBits)
-      mask.SetValue(row, 0);
-  else
-  {
-    mask.SetNumberOfValues(rows);
-    if (rows > 0)
-      std::memset(mask.GetPointer(0), 0, static_cast<std::size_t>((rows + 7) / 8));
-  }
-  setBits.clear();
-}
-
 bool isSet(const unsigned char* bits, std::size_t index)
 {
   return bits[index / 8] & (0x80 >> (index % 8));
+}
+
+// Straight into the bits: vtkBitArray::SetValue drops the array's lookup on every call, which
+// clearMask does once for the whole selection instead.
+void setBit(vtkBitArray& mask, vtkIdType row, bool value)
+{
+  unsigned char& bits = mask.GetPointer(0)[row / 8];
+  const auto bit = static_cast<unsigned char>(0x80 >> (row % 8));
+  bits = value ? bits | bit : bits & ~bit;
 }
 
 // The first entry from `from` on whose case id is not below the given one: by steps that
@@ -48,6 +40,25 @@ Iterator firstNotBelow(Iterator from, Iterator end, uint64_t caseId)
     step *= 2;
   }
   return std::lower_bound(low, end - low > step ? low + step + 1 : end, caseId, below);
+}
+
+// Fits the mask to the rows, all bits clear. A few bits set before are cleared one by one, so
+// that a small selection change costs the size of the selections, not of the table.
+void clearMask(vtkBitArray& mask, vtkIdType rows, std::vector<vtkIdType>& setBits)
+{
+  const bool few = static_cast<vtkIdType>(setBits.size()) * 64 < rows;
+  if (mask.GetNumberOfValues() == rows && few)
+    for (vtkIdType row : setBits)
+      setBit(mask, row, false);
+  else
+  {
+    mask.SetNumberOfValues(rows);
+    if (rows > 0)
+      std::memset(mask.GetPointer(0), 0, static_cast<std::size_t>((rows + 7) / 8));
+  }
+  setBits.clear();
+  // The bits set after this go straight in (setBit).
+  mask.DataChanged();
 }
 
 } // namespace
@@ -70,7 +81,7 @@ void SelectionMask::select(const std::set<uint64_t>& caseIds, const Project& pro
 
 void SelectionMask::selectRow(vtkIdType row)
 {
-  m_unfiltered->SetValue(row, 1);
+  setBit(*m_unfiltered, row, true);
   m_selectedRows.push_back(row);
 }
 
@@ -148,7 +159,7 @@ void SelectionMask::follow(const std::vector<vtkIdType>& rows)
     {
       if (!isSet(from, static_cast<std::size_t>(rows[i])))
         continue;
-      m_filtered->SetValue(static_cast<vtkIdType>(i), 1);
+      setBit(*m_filtered, static_cast<vtkIdType>(i), true);
       m_selectedFilteredRows.push_back(static_cast<vtkIdType>(i));
     }
     return;
@@ -159,7 +170,7 @@ void SelectionMask::follow(const std::vector<vtkIdType>& rows)
     if (found == rows.end() || *found != row)
       continue;
     const auto filteredRow = static_cast<vtkIdType>(found - rows.begin());
-    m_filtered->SetValue(filteredRow, 1);
+    setBit(*m_filtered, filteredRow, true);
     m_selectedFilteredRows.push_back(filteredRow);
   }
 }
