@@ -73,10 +73,24 @@ void SelectionMask::select(const std::set<uint64_t>& caseIds, const Project& pro
 {
   clearMask(*m_unfiltered, project.recordCount(), m_selectedRows);
   knowRows(project);
-  if (m_rowById.empty())
+  if (m_rowsCountIds)
+    selectByCount(caseIds);
+  else if (m_rowById.empty())
     selectByWalk(caseIds);
   else
     selectByTable(caseIds);
+}
+
+void SelectionMask::selectByCount(const std::set<uint64_t>& caseIds)
+{
+  const auto rows = static_cast<uint64_t>(m_rows);
+  for (auto id = caseIds.lower_bound(m_lowestId); id != caseIds.end(); ++id)
+  {
+    const uint64_t row = *id - m_lowestId;
+    if (row >= rows)
+      break;
+    selectRow(static_cast<vtkIdType>(row));
+  }
 }
 
 void SelectionMask::selectRow(vtkIdType row)
@@ -113,6 +127,7 @@ void SelectionMask::selectByWalk(const std::set<uint64_t>& caseIds)
 void SelectionMask::forgetRows()
 {
   m_rowsKnown = false;
+  m_rowsCountIds = false;
   m_rowsByCaseId.clear();
   m_rowById.clear();
 }
@@ -139,9 +154,20 @@ void SelectionMask::knowRows(const Project& project)
   const uint64_t span = m_rowsByCaseId.back().first - m_lowestId;
   if (span >= 2 * static_cast<uint64_t>(rows))
     return;
+  m_rowsCountIds = span + 1 == static_cast<uint64_t>(m_rows) &&
+                   std::all_of(m_rowsByCaseId.begin(),
+                     m_rowsByCaseId.end(),
+                     [this](const CaseRow& entry)
+                     { return entry.first - m_lowestId == static_cast<uint64_t>(entry.second); });
+  if (m_rowsCountIds)
+  {
+    m_rowsByCaseId = {};
+    return;
+  }
   m_rowById.assign(static_cast<std::size_t>(span) + 1, -1);
   for (const CaseRow& entry : m_rowsByCaseId)
-    m_rowById[static_cast<std::size_t>(entry.first - m_lowestId)] = static_cast<int32_t>(entry.second);
+    m_rowById[static_cast<std::size_t>(entry.first - m_lowestId)] =
+      static_cast<int32_t>(entry.second);
   m_rowsByCaseId.clear();
   m_rowsByCaseId.shrink_to_fit();
 }

@@ -34,6 +34,7 @@ private:
   void knowRows(const Project& project);
   void selectRow(vtkIdType row);
   void selectByTable(const std::set<uint64_t>& caseIds);
+  void selectByCount(const std::set<uint64_t>& caseIds);
   void selectByWalk(const std::set<uint64_t>& caseIds);
 
   vtkNew<vtkBitArray> m_unfiltered;
@@ -47,6 +48,9 @@ private:
   /// i, -1 for none. One look-up per selected case, whatever the number of cases.
   std::vector<int32_t> m_rowById;
   uint64_t m_lowestId = 0;
+  /// Cases numbered from m_lowestId on in row order need no look-up at all: the row of case id
+  /// m_lowestId + i is i, below m_rows.
+  bool m_rowsCountIds = false;
   vtkIdType m_rows = 0;
   bool m_rowsKnown = false;
 };

@@ -119,8 +119,7 @@ std::vector<int> orderByKeys(const std::vector<uint64_t>& keys, Qt::SortOrder or
 {
   if (order == Qt::AscendingOrder && std::is_sorted(keys.begin(), keys.end()))
     return {};
-  return radixOrder(
-    keys, order == Qt::AscendingOrder ? 0 : std::numeric_limits<uint64_t>::max());
+  return radixOrder(keys, order == Qt::AscendingOrder ? 0 : std::numeric_limits<uint64_t>::max());
 }
 
 } // namespace
@@ -197,10 +196,8 @@ void CustomSortProxyModel::connectToSource()
 {
   QAbstractItemModel* source = sourceModel();
   auto& kept = m_impl->connections;
-  kept.push_back(connect(source,
-    &QAbstractItemModel::dataChanged,
-    this,
-    &CustomSortProxyModel::onSourceDataChanged));
+  kept.push_back(connect(
+    source, &QAbstractItemModel::dataChanged, this, &CustomSortProxyModel::onSourceDataChanged));
   kept.push_back(connect(source,
     &QAbstractItemModel::headerDataChanged,
     this,
@@ -328,9 +325,8 @@ void CustomSortProxyModel::onSourceDataChanged(const QModelIndex& topLeft,
   if (m_impl->toSource.empty() || topLeft.row() == bottomRight.row())
     Q_EMIT dataChanged(mapFromSource(topLeft), mapFromSource(bottomRight), roles);
   else
-    Q_EMIT dataChanged(index(0, topLeft.column()),
-      index(m_impl->rows - 1, bottomRight.column()),
-      roles);
+    Q_EMIT dataChanged(
+      index(0, topLeft.column()), index(m_impl->rows - 1, bottomRight.column()), roles);
 }
 
 void CustomSortProxyModel::onSourceHeaderDataChanged(Qt::Orientation orientation,
@@ -356,8 +352,7 @@ int CustomSortProxyModel::proxyRow(int sourceRow) const
 
 QModelIndex CustomSortProxyModel::index(int row, int column, const QModelIndex& parent) const
 {
-  if (parent.isValid() || row < 0 || column < 0 || row >= m_impl->rows ||
-      column >= m_impl->columns)
+  if (parent.isValid() || row < 0 || column < 0 || row >= m_impl->rows || column >= m_impl->columns)
     return {};
   return createIndex(row, column);
 }
