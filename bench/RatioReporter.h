@@ -2,12 +2,10 @@
 
 #include <benchmark/benchmark.h>
 #include <map>
-#include <set>
 #include <string>
 
 /// Prints the usual console report, then each benchmark's time beside its baseline's, as a
-/// ratio (the medians, given repetitions). A benchmark "Name/N" is paired with
-/// "NameBaseline/N".
+/// ratio (of medians when repeated). A benchmark "Name/N" is paired with "NameBaseline/N".
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -16,5 +14,5 @@ public:
 
 private:
   std::map<std::string, double> m_times;
-  std::set<std::string> m_medians;
+  std::map<std::string, double> m_medians;
 };

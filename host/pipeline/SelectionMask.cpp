@@ -7,25 +7,36 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 
 namespace
 {
+
+// Fits the mask to the rows, all bits clear. A few bits set before are cleared one by one, so
+// that a small selection change costs the size of the selections, not of the table.
+void clearMask(vtkBitArray& mask, vtkIdType rows, std::vector<vtkIdType>& setBits)
+{
+  const bool few = static_cast<vtkIdType>(setBits.size()) * 64 < rows;
+  if (mask.GetNumberOfValues() == rows && few)
+    for (vtkIdType row : setBits)
+      mask.SetValue(row, 0);
+  else
+  {
+    mask.SetNumberOfValues(rows);
+    if (rows > 0)
+      std::memset(mask.GetPointer(0), 0, static_cast<std::size_t>((rows + 7) / 8));
+  }
+  setBits.clear();
+}
 
 bool isSet(const unsigned char* bits, std::size_t index)
 {
   return bits[index / 8] & (0x80 >> (index % 8));
 }
 
-// Straight into the bits: vtkBitArray::SetValue drops the array's lookup on every call, which
-// clearMask does once for the whole selection instead.
-void setBit(vtkBitArray& mask, vtkIdType row, bool value)
+void setBit(unsigned char* bits, vtkIdType index)
 {
-  unsigned char& bits = mask.GetPointer(0)[row / 8];
-  const auto bit = static_cast<unsigned char>(0x80 >> (row % 8));
-  bits = value ? bits | bit : bits & ~bit;
+  bits[index / 8] |= static_cast<unsigned char>(0x80 >> (index % 8));
 }
-
 // The first entry from `from` on whose case id is not below the given one: by steps that
 // double, then halving, so that a walk through ascending ids stays near where it was.
 template<class Iterator>
@@ -42,25 +53,6 @@ Iterator firstNotBelow(Iterator from, Iterator end, uint64_t caseId)
   return std::lower_bound(low, end - low > step ? low + step + 1 : end, caseId, below);
 }
 
-// Fits the mask to the rows, all bits clear. A few bits set before are cleared one by one, so
-// that a small selection change costs the size of the selections, not of the table.
-void clearMask(vtkBitArray& mask, vtkIdType rows, std::vector<vtkIdType>& setBits)
-{
-  const bool few = static_cast<vtkIdType>(setBits.size()) * 64 < rows;
-  if (mask.GetNumberOfValues() == rows && few)
-    for (vtkIdType row : setBits)
-      setBit(mask, row, false);
-  else
-  {
-    mask.SetNumberOfValues(rows);
-    if (rows > 0)
-      std::memset(mask.GetPointer(0), 0, static_cast<std::size_t>((rows + 7) / 8));
-  }
-  setBits.clear();
-  // The bits set after this go straight in (setBit).
-  mask.DataChanged();
-}
-
 } // namespace
 
 SelectionMask::SelectionMask()
@@ -69,49 +61,41 @@ SelectionMask::SelectionMask()
   m_filtered->SetName(DataPipelineManagerInterface::selectionMaskName);
 }
 
-void SelectionMask::select(const std::set<uint64_t>& caseIds, const Project& project)
+void SelectionMask::select(const std::vector<uint64_t>& caseIds, const Project& project)
 {
-  clearMask(*m_unfiltered, project.recordCount(), m_selectedRows);
-  knowRows(project);
-  if (m_rowsCountIds)
-    selectByCount(caseIds);
-  else if (m_rowById.empty())
-    selectByWalk(caseIds);
+  const vtkIdType rows = project.recordCount();
+  clearMask(*m_unfiltered, rows, m_selectedRows);
+  learnRows(project);
+  if (caseIds.empty() || rows == 0)
+    return;
+  // Bits written in place, the array told once: a per-bit SetValue costs a call each.
+  unsigned char* bits = m_unfiltered->GetPointer(0);
+  if (m_idsByOffset == 0)
+    selectByWalk(caseIds, bits);
   else
-    selectByTable(caseIds);
+    selectByIndex(caseIds, bits);
+  m_unfiltered->DataChanged();
 }
 
-void SelectionMask::selectByCount(const std::set<uint64_t>& caseIds)
+void SelectionMask::selectByIndex(const std::vector<uint64_t>& caseIds, unsigned char* bits)
 {
-  const auto rows = static_cast<uint64_t>(m_rows);
-  for (auto id = caseIds.lower_bound(m_lowestId); id != caseIds.end(); ++id)
+  for (auto caseId = std::lower_bound(caseIds.begin(), caseIds.end(), m_firstCaseId);
+       caseId != caseIds.end();
+       ++caseId)
   {
-    const uint64_t row = *id - m_lowestId;
-    if (row >= rows)
+    const uint64_t offset = *caseId - m_firstCaseId;
+    if (offset >= m_idsByOffset)
       break;
-    selectRow(static_cast<vtkIdType>(row));
+    const vtkIdType row =
+      m_rowByIdOffset.empty() ? static_cast<vtkIdType>(offset) : m_rowByIdOffset[offset];
+    if (row < 0)
+      continue;
+    setBit(bits, row);
+    m_selectedRows.push_back(row);
   }
 }
 
-void SelectionMask::selectRow(vtkIdType row)
-{
-  setBit(*m_unfiltered, row, true);
-  m_selectedRows.push_back(row);
-}
-
-void SelectionMask::selectByTable(const std::set<uint64_t>& caseIds)
-{
-  for (auto id = caseIds.lower_bound(m_lowestId); id != caseIds.end(); ++id)
-  {
-    const uint64_t slot = *id - m_lowestId;
-    if (slot >= m_rowById.size())
-      break;
-    if (m_rowById[slot] >= 0)
-      selectRow(m_rowById[slot]);
-  }
-}
-
-void SelectionMask::selectByWalk(const std::set<uint64_t>& caseIds)
+void SelectionMask::selectByWalk(const std::vector<uint64_t>& caseIds, unsigned char* bits)
 {
   auto next = m_rowsByCaseId.cbegin();
   for (uint64_t caseId : caseIds)
@@ -119,57 +103,57 @@ void SelectionMask::selectByWalk(const std::set<uint64_t>& caseIds)
     next = firstNotBelow(next, m_rowsByCaseId.cend(), caseId);
     if (next == m_rowsByCaseId.cend())
       break;
-    if (next->first == caseId)
-      selectRow(next->second);
+    if (next->first != caseId)
+      continue;
+    setBit(bits, next->second);
+    m_selectedRows.push_back(next->second);
   }
 }
 
 void SelectionMask::forgetRows()
 {
-  m_rowsKnown = false;
-  m_rowsCountIds = false;
+  m_rowsKnownFor = -1;
   m_rowsByCaseId.clear();
-  m_rowById.clear();
+  m_rowByIdOffset.clear();
+  m_idsByOffset = 0;
 }
 
-void SelectionMask::knowRows(const Project& project)
+void SelectionMask::learnRows(const Project& project)
 {
-  if (m_rowsKnown && m_rows == project.recordCount())
+  if (m_rowsKnownFor == project.recordCount())
     return;
   forgetRows();
   auto caseIds = project.caseIdVariable().lock();
   vtkAbstractArray* ids = caseIds ? caseIds->column().array() : nullptr;
-  m_rows = project.recordCount();
-  const vtkIdType rows = ids ? std::min(ids->GetNumberOfValues(), m_rows) : 0;
-  m_rowsByCaseId.reserve(static_cast<std::size_t>(rows));
+  const vtkIdType rows = ids ? std::min(ids->GetNumberOfValues(), project.recordCount()) : 0;
+  std::vector<CaseRow> byId;
+  byId.reserve(static_cast<std::size_t>(rows));
   for (vtkIdType row = 0; row < rows; ++row)
-    m_rowsByCaseId.emplace_back(RecordTableUtils::caseID(ids, row), row);
-  if (!std::is_sorted(m_rowsByCaseId.begin(), m_rowsByCaseId.end()))
-    std::sort(m_rowsByCaseId.begin(), m_rowsByCaseId.end());
-  m_rowsKnown = true;
-  if (rows == 0 || rows > std::numeric_limits<int32_t>::max())
+    byId.emplace_back(RecordTableUtils::caseID(ids, row), row);
+  if (!std::is_sorted(byId.begin(), byId.end()))
+    std::sort(byId.begin(), byId.end());
+  m_rowsKnownFor = project.recordCount();
+  if (byId.empty())
     return;
-  // Dense: a table of at most twice the rows' size.
-  m_lowestId = m_rowsByCaseId.front().first;
-  const uint64_t span = m_rowsByCaseId.back().first - m_lowestId;
-  if (span >= 2 * static_cast<uint64_t>(rows))
-    return;
-  m_rowsCountIds = span + 1 == static_cast<uint64_t>(m_rows) &&
-                   std::all_of(m_rowsByCaseId.begin(),
-                     m_rowsByCaseId.end(),
-                     [this](const CaseRow& entry)
-                     { return entry.first - m_lowestId == static_cast<uint64_t>(entry.second); });
-  if (m_rowsCountIds)
+  const uint64_t span = byId.back().first - byId.front().first;
+  if (span / 2 >= byId.size())
   {
-    m_rowsByCaseId = {};
+    m_rowsByCaseId = std::move(byId);
     return;
   }
-  m_rowById.assign(static_cast<std::size_t>(span) + 1, -1);
-  for (const CaseRow& entry : m_rowsByCaseId)
-    m_rowById[static_cast<std::size_t>(entry.first - m_lowestId)] =
-      static_cast<int32_t>(entry.second);
-  m_rowsByCaseId.clear();
-  m_rowsByCaseId.shrink_to_fit();
+  m_firstCaseId = byId.front().first;
+  m_idsByOffset = span + 1;
+  const bool idsFollowRows =
+    span + 1 == byId.size() &&
+    std::all_of(byId.begin(),
+      byId.end(),
+      [&](const CaseRow& entry)
+      { return entry.first - m_firstCaseId == static_cast<uint64_t>(entry.second); });
+  if (idsFollowRows)
+    return;
+  m_rowByIdOffset.assign(static_cast<std::size_t>(m_idsByOffset), -1);
+  for (const CaseRow& entry : byId)
+    m_rowByIdOffset[entry.first - m_firstCaseId] = entry.second;
 }
 
 void SelectionMask::follow(const std::vector<vtkIdType>& rows)
@@ -177,6 +161,7 @@ void SelectionMask::follow(const std::vector<vtkIdType>& rows)
   clearMask(*m_filtered, static_cast<vtkIdType>(rows.size()), m_selectedFilteredRows);
   if (rows.empty())
     return;
+  unsigned char* bits = m_filtered->GetPointer(0);
   // A large selection is cheaper to read off the unfiltered mask row by row than to look up.
   if (m_selectedRows.size() * 16 > rows.size())
   {
@@ -185,9 +170,10 @@ void SelectionMask::follow(const std::vector<vtkIdType>& rows)
     {
       if (!isSet(from, static_cast<std::size_t>(rows[i])))
         continue;
-      setBit(*m_filtered, static_cast<vtkIdType>(i), true);
+      setBit(bits, static_cast<vtkIdType>(i));
       m_selectedFilteredRows.push_back(static_cast<vtkIdType>(i));
     }
+    m_filtered->DataChanged();
     return;
   }
   for (vtkIdType row : m_selectedRows)
@@ -196,9 +182,10 @@ void SelectionMask::follow(const std::vector<vtkIdType>& rows)
     if (found == rows.end() || *found != row)
       continue;
     const auto filteredRow = static_cast<vtkIdType>(found - rows.begin());
-    setBit(*m_filtered, filteredRow, true);
+    setBit(bits, filteredRow);
     m_selectedFilteredRows.push_back(filteredRow);
   }
+  m_filtered->DataChanged();
 }
 
 void SelectionMask::announce()

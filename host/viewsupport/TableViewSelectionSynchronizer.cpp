@@ -59,7 +59,7 @@ void TableViewSelectionSynchronizer::suspend()
   m_suspended = true;
   // The shared selection may change from now on; the view goes on showing what it showed.
   if (std::exchange(m_followsMaster, false))
-    m_shown = m_master->getSelections();
+    m_shown = m_master->sortedSelections();
   endMasterSelectionMonitoring();
 }
 
@@ -83,14 +83,14 @@ void TableViewSelectionSynchronizer::endMasterSelectionMonitoring()
   m_masterConnection.disconnect();
 }
 
-const std::set<uint64_t>& TableViewSelectionSynchronizer::shownCases() const
+const std::vector<uint64_t>& TableViewSelectionSynchronizer::shownCases() const
 {
-  return m_followsMaster ? m_master->getSelections() : m_shown;
+  return m_followsMaster ? m_master->sortedSelections() : m_shown;
 }
 
 void TableViewSelectionSynchronizer::setLocalSelectionsToMaster()
 {
-  m_master->setSelection(m_shown);
+  m_master->setSelection(std::set<uint64_t>(m_shown.begin(), m_shown.end()));
 }
 
 void TableViewSelectionSynchronizer::setMasterSelectionToLocal()
@@ -109,7 +109,8 @@ void TableViewSelectionSynchronizer::onLocalSelectionChanged()
     return;
   m_updating = true;
   ScopedExitAction done([this] { m_updating = false; });
-  m_shown = m_converter->rowsToCaseIds(*itemSelection());
+  const std::set<uint64_t> selected = m_converter->rowsToCaseIds(*itemSelection());
+  m_shown.assign(selected.begin(), selected.end());
   m_followsMaster = false;
   m_itemSelectionHoldsShown = true;
   repaint();
@@ -132,7 +133,8 @@ void TableViewSelectionSynchronizer::putShownCasesIntoItemSelection()
   m_updating = true;
   ScopedExitAction done([this] { m_updating = false; });
   itemSelection()->select(
-    m_converter->caseIdsToSelection(shownCases()), QItemSelectionModel::ClearAndSelect);
+    m_converter->caseIdsToSelection(std::set<uint64_t>(shownCases().begin(), shownCases().end())),
+    QItemSelectionModel::ClearAndSelect);
   m_itemSelectionHoldsShown = true;
 }
 

@@ -3,11 +3,13 @@
 #include "host/core/SuspendableInterface.h"
 
 #include <QPointer>
+#include <algorithm>
 #include <boost/shared_ptr.hpp>
 #include <boost/signals2/connection.hpp>
 #include <cstdint>
 #include <memory>
 #include <set>
+#include <vector>
 
 class QAbstractItemView;
 class QItemSelectionModel;
@@ -40,9 +42,13 @@ public:
   void suspend() override;
   void resume() override;
 
-  /// The cases the view shows selected, whether or not it has rows for them.
-  const std::set<uint64_t>& shownCases() const;
-  bool showsCase(uint64_t caseId) const { return shownCases().count(caseId) != 0; }
+  /// The cases the view shows selected, ascending, whether or not it has rows for them.
+  const std::vector<uint64_t>& shownCases() const;
+  bool showsCase(uint64_t caseId) const
+  {
+    const std::vector<uint64_t>& shown = shownCases();
+    return std::binary_search(shown.begin(), shown.end(), caseId);
+  }
 
 protected:
   virtual void beginMasterSelectionMonitoring();
@@ -71,7 +77,7 @@ private:
   boost::signals2::scoped_connection m_masterConnection;
   std::unique_ptr<InputWatcher> m_inputWatcher;
   /// What the view shows when it does not follow the shared selection.
-  std::set<uint64_t> m_shown;
+  std::vector<uint64_t> m_shown;
   bool m_followsMaster = false;
   /// Whether the item selection holds the shown cases rather than nothing.
   bool m_itemSelectionHoldsShown = false;

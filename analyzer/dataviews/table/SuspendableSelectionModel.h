@@ -11,7 +11,11 @@ class SuspendableSelectionModel : public SelectionModelInterface
 public:
   explicit SuspendableSelectionModel(boost::shared_ptr<SelectionModelInterface> wrapped);
 
-  const std::set<uint64_t>& getSelections() const override { return m_wrapped->getSelections(); }
+  std::set<uint64_t> getSelections() const override { return m_wrapped->getSelections(); }
+  const std::vector<uint64_t>& sortedSelections() const override
+  {
+    return m_wrapped->sortedSelections();
+  }
   void setSelection(const std::set<uint64_t>& caseIds) override;
 
   SignalConnectionCollection& connections() { return m_connections; }

@@ -2,59 +2,63 @@
 #include "host/project/Project.h"
 #include "host/project/ProjectContents.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
-#include <vector>
+#include <limits>
 
 namespace
 {
 
-void loadCases(const std::vector<uint64_t>& caseIds)
+void loadCases(const std::vector<uint64_t>& rowIds)
 {
   ProjectContents contents;
   contents.addVariable("x", Variable::Independent, ValueType::Real);
-  for (uint64_t caseId : caseIds)
-    contents.addRecord(caseId, { Variant(1.0) });
+  for (uint64_t caseId : rowIds)
+    contents.addRecord(caseId, { 1.0 });
   Project::project().assign(std::move(contents));
 }
 
-std::vector<int> bits(const vtkBitArray& mask)
+std::vector<int> bitsOf(vtkBitArray* mask)
 {
-  std::vector<int> values;
-  for (vtkIdType row = 0; row < mask.GetNumberOfValues(); ++row)
-    values.push_back(mask.GetValue(row));
-  return values;
+  std::vector<int> bits;
+  for (vtkIdType row = 0; row < mask->GetNumberOfValues(); ++row)
+    bits.push_back(mask->GetValue(row));
+  return bits;
 }
 
 } // namespace
 
-// Case ids numbered in row order, dense but shuffled over the rows, and sparse beyond 2^53 are
-// found by different means; each must set exactly the rows of the known cases, and a new
-// selection must clear the bits of the old one.
-TEST(SelectionMask, SetsTheRowsOfKnownCasesHoweverTheIdsLie)
+TEST(SelectionMask, FindsTheRowsOfNumberedCloseAndScatteredIds)
 {
-  const uint64_t beyondDouble = (uint64_t(1) << 53) + 1;
-  const uint64_t top = (uint64_t(1) << 63) + 5;
   struct Layout
   {
-    std::vector<uint64_t> ids;
-    std::set<uint64_t> selected;
-    std::vector<int> expected;
+    const char* what;
+    std::vector<uint64_t> rowIds;
   };
-  const std::vector<Layout> layouts = {
-    { { 1, 2, 3, 4, 5, 6 }, { 0, 2, 5, 9 }, { 0, 1, 0, 0, 1, 0 } },
-    { { 5, 3, 1, 2, 4, 7 }, { 1, 4, 6, 7 }, { 0, 0, 1, 0, 1, 1 } },
-    { { 9, beyondDouble, 7, top }, { beyondDouble - 1, beyondDouble, top }, { 0, 1, 0, 1 } },
-  };
-  for (const Layout& layout : layouts)
+  const uint64_t largest = std::numeric_limits<uint64_t>::max();
+  for (const Layout& layout : { Layout{ "numbered in row order", { 7, 8, 9, 10, 11 } },
+         Layout{ "close, out of order, with gaps", { 9, 7, 12, 8, 14 } },
+         Layout{ "scattered", { largest, 3, 1000000, 7, 12 } } })
   {
-    loadCases(layout.ids);
-    SelectionMask mask;
-    mask.select({ layout.ids.front() }, Project::project());
-    mask.select(layout.selected, Project::project());
-    EXPECT_EQ(bits(*mask.unfiltered()), layout.expected) << "first id " << layout.ids.front();
+    SCOPED_TRACE(layout.what);
+    const std::vector<uint64_t>& ids = layout.rowIds;
+    loadCases(ids);
+    // The cases of rows 1, 3 and 4 among ids no case has, below, between and above them.
+    std::vector<uint64_t> wanted = { ids[1], ids[3], ids[4], 999 };
+    for (uint64_t caseId = 0; caseId < 20; ++caseId)
+      if (std::find(ids.begin(), ids.end(), caseId) == ids.end())
+        wanted.push_back(caseId);
+    std::sort(wanted.begin(), wanted.end());
 
-    mask.forgetRows();
+    SelectionMask mask;
+    mask.select(wanted, Project::project());
+    EXPECT_EQ(bitsOf(mask.unfiltered()), (std::vector<int>{ 0, 1, 0, 1, 1 }));
+    mask.select({ ids[0] }, Project::project());
+    EXPECT_EQ(bitsOf(mask.unfiltered()), (std::vector<int>{ 1, 0, 0, 0, 0 }))
+      << "the bits of the larger selection are cleared";
+    mask.follow({ 0, 2, 4 });
+    EXPECT_EQ(bitsOf(mask.filtered()), (std::vector<int>{ 1, 0, 0 }));
     mask.select({}, Project::project());
-    EXPECT_EQ(bits(*mask.unfiltered()), std::vector<int>(layout.ids.size(), 0));
+    EXPECT_EQ(bitsOf(mask.unfiltered()), (std::vector<int>(5, 0)));
   }
 }
