@@ -34,6 +34,7 @@ public:
 
 private:
   void storeValue(const bool&) override {}
+  bool isEqual(const bool&) const override { return true; }
   bool retrieveValue() const override { return m_value; }
   bool compute() const;
   void update();
