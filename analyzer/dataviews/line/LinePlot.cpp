@@ -565,26 +565,30 @@ struct LinePlot::Impl
     synchronizer->updateChartSelections();
   }
 
-  /// Legends the user has not moved sit in the upper right corner, one below the other.
+  /// Legends the user has not moved sit in the upper right corner, one below the other, the
+  /// short line-pattern legend first.
   void placeLegends()
   {
     const int* windowSize = window->GetSize();
+    // A window not yet shown has no corner to place them in.
+    if (windowSize[0] <= 0 || windowSize[1] <= 0)
+      return;
     float top = float(windowSize[1]) - legendMargin;
     const float right = float(windowSize[0]) - legendMargin;
-    vtkChartLegend* legends[] = { colorLegend, symbolLegend, patternLegend };
-    for (std::size_t i = 0; i < 3; ++i)
+    const std::pair<std::size_t, vtkChartLegend*> legends[] = { { 2, patternLegend },
+      { 0, colorLegend },
+      { 1, symbolLegend } };
+    for (const auto& [index, legend] : legends)
     {
-      vtkChartLegend* legend = legends[i];
       const float* point = legend->GetPoint();
       const bool moved =
-        point[0] != placedLegendPoints[i][0] || point[1] != placedLegendPoints[i][1];
-      if (!moved)
-      {
-        legend->SetPoint(right, top);
-        placedLegendPoints[i] = { right, top };
-      }
-      if (legend->GetVisible() && !moved)
-        top -= legendHeight(i);
+        point[0] != placedLegendPoints[index][0] || point[1] != placedLegendPoints[index][1];
+      if (moved)
+        continue;
+      legend->SetPoint(right, top);
+      placedLegendPoints[index] = { right, top };
+      if (legend->GetVisible())
+        top -= legendHeight(index);
     }
   }
 
@@ -767,6 +771,9 @@ LinePlot::LinePlot(boost::shared_ptr<const DataPipelineManagerInterface> pipelin
   d.connect();
   d.registerSerializers(static_cast<Serializer&>(serializer()));
   d.observeRenderStart();
+  // Axis ranges are settings, saved with the view: they start fitted to the cases.
+  update();
+  fitData();
 }
 
 LinePlot::~LinePlot() = default;
