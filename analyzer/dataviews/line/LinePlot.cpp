@@ -43,6 +43,7 @@
 #include "property/PropertyInstantiations.h"
 
 #include <QColor>
+#include <array>
 #include <boost/make_shared.hpp>
 #include <vtkAxis.h>
 #include <vtkContextScene.h>
