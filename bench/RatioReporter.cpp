@@ -12,14 +12,23 @@ const std::string baselineMark = "Baseline";
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
   ConsoleReporter::ReportRuns(runs);
+  // With repetitions, the median stands for the benchmark: a shared machine makes single
+  // runs noisy.
   for (const Run& run : runs)
-    if (run.run_type == Run::RT_Iteration)
-      m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+  {
+    const std::string name = run.run_name.str();
+    if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+      m_medians[name] = run.GetAdjustedRealTime();
+    else if (run.run_type == Run::RT_Iteration)
+      m_times[name] = run.GetAdjustedRealTime();
+  }
 }
 
 void RatioReporter::Finalize()
 {
   ConsoleReporter::Finalize();
+  for (const auto& median : m_medians)
+    m_times[median.first] = median.second;
   std::printf("\n%-40s %12s %12s %8s\n", "benchmark", "time", "baseline", "ratio");
   for (const auto& entry : m_times)
   {

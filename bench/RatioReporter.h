@@ -5,7 +5,7 @@
 #include <string>
 
 /// Prints the usual console report, then each benchmark's time beside its baseline's, as a
-/// ratio. A benchmark "Name/N" is paired with "NameBaseline/N".
+/// ratio (of medians when repeated). A benchmark "Name/N" is paired with "NameBaseline/N".
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -14,4 +14,5 @@ public:
 
 private:
   std::map<std::string, double> m_times;
+  std::map<std::string, double> m_medians;
 };

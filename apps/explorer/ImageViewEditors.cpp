@@ -7,7 +7,6 @@
 #include <QFormLayout>
 #include <QListWidget>
 #include <QSignalBlocker>
-#include <set>
 
 namespace ImageViewEditors
 {
@@ -16,18 +15,6 @@ namespace
 {
 
 using StringList = std::vector<std::string>;
-
-StringList projectTags()
-{
-  const Project& project = Project::project();
-  std::set<std::string> tags;
-  for (const TagGroup& group : project.tagGroups())
-    tags.insert(group.tags().begin(), group.tags().end());
-  for (const auto& handle : project.auxFiles())
-    if (const auto auxFile = handle.lock())
-      tags.insert(auxFile->tags().begin(), auxFile->tags().end());
-  return StringList(tags.begin(), tags.end());
-}
 
 StringList projectGroups()
 {
@@ -65,8 +52,9 @@ QWidget* makeTagEditor(const ImageViewProperties& properties, bool groups, QWidg
   const auto property = groups ? properties.tagGroupsToShow() : properties.tagsToShow();
   auto* list = new QListWidget(parent);
   list->setMaximumHeight(110);
-  auto show = [list, property, groups]
-  { showChoices(*list, groups ? projectGroups() : projectTags(), property->value()); };
+  auto show = [list, property, groups] {
+    showChoices(*list, groups ? projectGroups() : Project::project().allTags(), property->value());
+  };
   show();
   new PropertyEditors::ConnectionHolder(
     property->signalValueChanged.connect([show](const StringList&) { show(); }), list);

@@ -184,7 +184,7 @@ void DataPipelineManager::refilter()
 
 void DataPipelineManager::updateSelection()
 {
-  m_mask.select(m_selectionModel->getSelections(), Project::project());
+  m_mask.select(m_selectionModel->sortedSelections(), Project::project());
   if (hasActiveFilters())
     m_mask.follow(m_passingRows);
 }

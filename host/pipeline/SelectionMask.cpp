@@ -33,6 +33,10 @@ bool isSet(const unsigned char* bits, std::size_t index)
   return bits[index / 8] & (0x80 >> (index % 8));
 }
 
+void setBit(unsigned char* bits, vtkIdType index)
+{
+  bits[index / 8] |= static_cast<unsigned char>(0x80 >> (index % 8));
+}
 // The first entry from `from` on whose case id is not below the given one: by steps that
 // double, then halving, so that a walk through ascending ids stays near where it was.
 template<class Iterator>
@@ -57,44 +61,99 @@ SelectionMask::SelectionMask()
   m_filtered->SetName(DataPipelineManagerInterface::selectionMaskName);
 }
 
-void SelectionMask::select(const std::set<uint64_t>& caseIds, const Project& project)
+void SelectionMask::select(const std::vector<uint64_t>& caseIds, const Project& project)
 {
-  clearMask(*m_unfiltered, project.recordCount(), m_selectedRows);
-  const std::vector<CaseRow>& byId = rowsByCaseId(project);
-  auto next = byId.begin();
+  const vtkIdType rows = project.recordCount();
+  clearMask(*m_unfiltered, rows, m_selectedRows);
+  learnRows(project);
+  if (caseIds.empty() || rows == 0)
+    return;
+  // Bits written in place, the array told once: a per-bit SetValue costs a call each.
+  unsigned char* bits = m_unfiltered->GetPointer(0);
+  if (m_idsByOffset == 0)
+    selectByWalk(caseIds, bits);
+  else
+    selectByIndex(caseIds, bits);
+  m_unfiltered->DataChanged();
+}
+
+void SelectionMask::selectByIndex(const std::vector<uint64_t>& caseIds, unsigned char* bits)
+{
+  for (auto caseId = std::lower_bound(caseIds.begin(), caseIds.end(), m_firstCaseId);
+       caseId != caseIds.end();
+       ++caseId)
+  {
+    const uint64_t offset = *caseId - m_firstCaseId;
+    if (offset >= m_idsByOffset)
+      break;
+    const vtkIdType row =
+      m_rowByIdOffset.empty() ? static_cast<vtkIdType>(offset) : m_rowByIdOffset[offset];
+    if (row < 0)
+      continue;
+    setBit(bits, row);
+    m_selectedRows.push_back(row);
+  }
+}
+
+void SelectionMask::selectByWalk(const std::vector<uint64_t>& caseIds, unsigned char* bits)
+{
+  auto next = m_rowsByCaseId.cbegin();
   for (uint64_t caseId : caseIds)
   {
-    next = firstNotBelow(next, byId.end(), caseId);
-    if (next == byId.end())
+    next = firstNotBelow(next, m_rowsByCaseId.cend(), caseId);
+    if (next == m_rowsByCaseId.cend())
       break;
     if (next->first != caseId)
       continue;
-    m_unfiltered->SetValue(next->second, 1);
+    setBit(bits, next->second);
     m_selectedRows.push_back(next->second);
   }
 }
 
 void SelectionMask::forgetRows()
 {
-  m_rowsKnown = false;
+  m_rowsKnownFor = -1;
   m_rowsByCaseId.clear();
+  m_rowByIdOffset.clear();
+  m_idsByOffset = 0;
 }
 
-const std::vector<SelectionMask::CaseRow>& SelectionMask::rowsByCaseId(const Project& project)
+void SelectionMask::learnRows(const Project& project)
 {
-  if (m_rowsKnown && static_cast<vtkIdType>(m_rowsByCaseId.size()) == project.recordCount())
-    return m_rowsByCaseId;
-  m_rowsByCaseId.clear();
+  if (m_rowsKnownFor == project.recordCount())
+    return;
+  forgetRows();
   auto caseIds = project.caseIdVariable().lock();
   vtkAbstractArray* ids = caseIds ? caseIds->column().array() : nullptr;
   const vtkIdType rows = ids ? std::min(ids->GetNumberOfValues(), project.recordCount()) : 0;
-  m_rowsByCaseId.reserve(static_cast<std::size_t>(rows));
+  std::vector<CaseRow> byId;
+  byId.reserve(static_cast<std::size_t>(rows));
   for (vtkIdType row = 0; row < rows; ++row)
-    m_rowsByCaseId.emplace_back(RecordTableUtils::caseID(ids, row), row);
-  if (!std::is_sorted(m_rowsByCaseId.begin(), m_rowsByCaseId.end()))
-    std::sort(m_rowsByCaseId.begin(), m_rowsByCaseId.end());
-  m_rowsKnown = true;
-  return m_rowsByCaseId;
+    byId.emplace_back(RecordTableUtils::caseID(ids, row), row);
+  if (!std::is_sorted(byId.begin(), byId.end()))
+    std::sort(byId.begin(), byId.end());
+  m_rowsKnownFor = project.recordCount();
+  if (byId.empty())
+    return;
+  const uint64_t span = byId.back().first - byId.front().first;
+  if (span / 2 >= byId.size())
+  {
+    m_rowsByCaseId = std::move(byId);
+    return;
+  }
+  m_firstCaseId = byId.front().first;
+  m_idsByOffset = span + 1;
+  const bool idsFollowRows =
+    span + 1 == byId.size() &&
+    std::all_of(byId.begin(),
+      byId.end(),
+      [&](const CaseRow& entry)
+      { return entry.first - m_firstCaseId == static_cast<uint64_t>(entry.second); });
+  if (idsFollowRows)
+    return;
+  m_rowByIdOffset.assign(static_cast<std::size_t>(m_idsByOffset), -1);
+  for (const CaseRow& entry : byId)
+    m_rowByIdOffset[entry.first - m_firstCaseId] = entry.second;
 }
 
 void SelectionMask::follow(const std::vector<vtkIdType>& rows)
@@ -102,6 +161,7 @@ void SelectionMask::follow(const std::vector<vtkIdType>& rows)
   clearMask(*m_filtered, static_cast<vtkIdType>(rows.size()), m_selectedFilteredRows);
   if (rows.empty())
     return;
+  unsigned char* bits = m_filtered->GetPointer(0);
   // A large selection is cheaper to read off the unfiltered mask row by row than to look up.
   if (m_selectedRows.size() * 16 > rows.size())
   {
@@ -110,9 +170,10 @@ void SelectionMask::follow(const std::vector<vtkIdType>& rows)
     {
       if (!isSet(from, static_cast<std::size_t>(rows[i])))
         continue;
-      m_filtered->SetValue(static_cast<vtkIdType>(i), 1);
+      setBit(bits, static_cast<vtkIdType>(i));
       m_selectedFilteredRows.push_back(static_cast<vtkIdType>(i));
     }
+    m_filtered->DataChanged();
     return;
   }
   for (vtkIdType row : m_selectedRows)
@@ -121,9 +182,10 @@ void SelectionMask::follow(const std::vector<vtkIdType>& rows)
     if (found == rows.end() || *found != row)
       continue;
     const auto filteredRow = static_cast<vtkIdType>(found - rows.begin());
-    m_filtered->SetValue(filteredRow, 1);
+    setBit(bits, filteredRow);
     m_selectedFilteredRows.push_back(filteredRow);
   }
+  m_filtered->DataChanged();
 }
 
 void SelectionMask::announce()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <set>
 #include <utility>
 #include <vector>
 #include <vtkBitArray.h>
@@ -19,8 +18,9 @@ public:
   vtkBitArray* unfiltered() const { return m_unfiltered; }
   vtkBitArray* filtered() const { return m_filtered; }
 
-  /// Sets exactly the bits of the rows of the selected cases; unknown cases are skipped.
-  void select(const std::set<uint64_t>& caseIds, const Project& project);
+  /// Sets exactly the bits of the rows of the selected cases (ascending ids); unknown cases are
+  /// skipped.
+  void select(const std::vector<uint64_t>& caseIds, const Project& project);
   /// Forgets the rows of the cases, after the project's records changed.
   void forgetRows();
   /// The filtered mask takes the bits of the given unfiltered rows (ascending).
@@ -31,14 +31,24 @@ public:
 
 private:
   using CaseRow = std::pair<uint64_t, vtkIdType>;
-  const std::vector<CaseRow>& rowsByCaseId(const Project& project);
+  void learnRows(const Project& project);
+  void selectByIndex(const std::vector<uint64_t>& caseIds, unsigned char* bits);
+  void selectByWalk(const std::vector<uint64_t>& caseIds, unsigned char* bits);
 
   vtkNew<vtkBitArray> m_unfiltered;
   vtkNew<vtkBitArray> m_filtered;
   std::vector<vtkIdType> m_selectedRows;
   std::vector<vtkIdType> m_selectedFilteredRows;
   /// Every case's row, in ascending case-id order: the ascending selection is found by walking
-  /// it forward, instead of one scattered look-up per case.
+  /// it forward, instead of one scattered look-up per case. Empty when the ids are dense.
   std::vector<CaseRow> m_rowsByCaseId;
-  bool m_rowsKnown = false;
+  /// The row of case id m_firstCaseId + i at i, -1 for no such case: kept instead of the walk
+  /// when the ids span at most twice the rows. Empty when case id m_firstCaseId + i is in row i
+  /// for every row, as when the ids were numbered on import.
+  std::vector<vtkIdType> m_rowByIdOffset;
+  uint64_t m_firstCaseId = 0;
+  /// How many ids from m_firstCaseId on are looked up by offset; 0 when walked.
+  uint64_t m_idsByOffset = 0;
+  /// The record count the rows were learnt for; -1 when they have to be learnt again.
+  vtkIdType m_rowsKnownFor = -1;
 };

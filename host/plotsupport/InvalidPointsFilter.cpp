@@ -50,6 +50,30 @@ void clearInvalid(vtkAbstractArray& column, std::vector<char>& valid)
       valid[row] &= static_cast<char>(std::isfinite(numbers->GetComponent(row, 0)));
 }
 
+/// Whether clearInvalid would keep every row: one read of the column, no flag written.
+bool holdsOnlyValid(vtkAbstractArray& column, vtkIdType rows)
+{
+  if (auto* doubles = vtkDoubleArray::FastDownCast(&column))
+  {
+    const double* values = doubles->GetPointer(0);
+    return std::all_of(values, values + rows, [](double value) { return std::isfinite(value); });
+  }
+  if (auto* flags = vtkCharArray::FastDownCast(&column))
+  {
+    const char* values = flags->GetPointer(0);
+    return std::none_of(values, values + rows, [](char flag) { return flag == 0; });
+  }
+  auto* numbers = vtkDataArray::FastDownCast(&column);
+  if (!numbers)
+    return rows == 0;
+  if (numbers->GetDataType() != VTK_FLOAT)
+    return true;
+  for (vtkIdType row = 0; row < rows; ++row)
+    if (!std::isfinite(numbers->GetComponent(row, 0)))
+      return false;
+  return true;
+}
+
 } // namespace
 
 InvalidPointsFilter::InvalidPointsFilter() = default;
@@ -113,6 +137,14 @@ void InvalidPointsFilter::findValidRows(const std::vector<vtkAbstractArray*>& co
     return;
   m_checked = checked;
   m_checkedRows = rows;
+  ++m_generation;
+  m_validRows->Reset();
+  // The usual table, with nothing to drop, is told apart without a flag per row.
+  m_allValid = std::all_of(columns.begin(),
+    columns.end(),
+    [rows](vtkAbstractArray* column) { return column && holdsOnlyValid(*column, rows); });
+  if (m_allValid)
+    return;
 
   std::vector<char> valid(static_cast<std::size_t>(rows), 1);
   for (vtkAbstractArray* column : columns)
@@ -122,18 +154,15 @@ void InvalidPointsFilter::findValidRows(const std::vector<vtkAbstractArray*>& co
     else
       clearInvalid(*column, valid);
   }
-  m_validRows->Reset();
   const auto validCount = static_cast<vtkIdType>(std::count(valid.begin(), valid.end(), 1));
   m_allValid = validCount == rows;
-  if (!m_allValid)
-  {
-    m_validRows->SetNumberOfIds(validCount);
-    vtkIdType* kept = m_validRows->GetPointer(0);
-    for (vtkIdType row = 0; row < rows; ++row)
-      if (valid[static_cast<std::size_t>(row)])
-        *kept++ = row;
-  }
-  ++m_generation;
+  if (m_allValid)
+    return;
+  m_validRows->SetNumberOfIds(validCount);
+  vtkIdType* kept = m_validRows->GetPointer(0);
+  for (vtkIdType row = 0; row < rows; ++row)
+    if (valid[static_cast<std::size_t>(row)])
+      *kept++ = row;
 }
 
 void InvalidPointsFilter::copyValidRows(vtkTable& input, vtkTable& output)

@@ -7,7 +7,9 @@
 #include "host/project/ProjectEditor.h"
 #include "host/project/ProjectError.h"
 
+#include <algorithm>
 #include <boost/make_shared.hpp>
+#include <set>
 
 Project& Project::project()
 {
@@ -60,6 +62,23 @@ std::vector<WeakPtr<AuxFile>> Project::auxFiles() const
   for (const auto& entry : m_state.auxFiles)
     result.emplace_back(entry.second);
   return result;
+}
+
+std::vector<std::string> Project::allTags() const
+{
+  std::set<std::string> tags;
+  for (const TagGroup& group : m_state.tagGroups)
+    tags.insert(group.tags().begin(), group.tags().end());
+  for (const auto& entry : m_state.auxFiles)
+    tags.insert(entry.second->tags().begin(), entry.second->tags().end());
+  return std::vector<std::string>(tags.begin(), tags.end());
+}
+
+bool Project::hasTagGroup(const std::string& name) const
+{
+  return std::any_of(m_state.tagGroups.begin(),
+    m_state.tagGroups.end(),
+    [&](const TagGroup& group) { return group.name() == name; });
 }
 
 WeakPtr<AuxFile> Project::auxFile(uint64_t id) const

@@ -48,6 +48,9 @@ public:
   std::vector<WeakPtr<AuxFile>> auxFiles() const;
   WeakPtr<AuxFile> auxFile(uint64_t id) const;
   const std::vector<TagGroup>& tagGroups() const { return m_state.tagGroups; }
+  /// Every tag of the tag groups and of the aux files, sorted, each once.
+  std::vector<std::string> allTags() const;
+  bool hasTagGroup(const std::string& name) const;
 
   /// Throws ProjectError while another transaction is open.
   Transaction startTransaction(const QString& text = QStringLiteral("Edit Project"));

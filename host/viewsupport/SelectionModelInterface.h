@@ -3,6 +3,7 @@
 #include <boost/signals2/signal.hpp>
 #include <cstdint>
 #include <set>
+#include <vector>
 
 /// The application-wide selection of case identifiers shared by every view.
 class SelectionModelInterface
@@ -11,6 +12,8 @@ public:
   virtual ~SelectionModelInterface() = default;
 
   virtual std::set<uint64_t> getSelections() const = 0;
+  /// The same selection in ascending order, without a copy: for readers of large selections.
+  virtual const std::vector<uint64_t>& sortedSelections() const = 0;
   /// Replaces the selection; announces it only when it changed.
   virtual void setSelection(const std::set<uint64_t>& caseIds) = 0;
 

@@ -3,7 +3,6 @@
 #include "host/project/Project.h"
 
 #include <algorithm>
-#include <set>
 
 TagGroupCollection::TagGroupCollection()
 {
@@ -39,13 +38,7 @@ bool TagGroupCollection::hasTag(const std::string& tag) const
 void TagGroupCollection::reread()
 {
   const Project& project = Project::project();
-  std::set<std::string> tags;
-  for (const TagGroup& group : project.tagGroups())
-    tags.insert(group.tags().begin(), group.tags().end());
-  for (const auto& handle : project.auxFiles())
-    if (const auto auxFile = handle.lock())
-      tags.insert(auxFile->tags().begin(), auxFile->tags().end());
-  std::vector<std::string> sorted(tags.begin(), tags.end());
+  std::vector<std::string> sorted = project.allTags();
   if (sorted == m_tags && project.tagGroups() == m_groups)
     return;
   m_groups = project.tagGroups();

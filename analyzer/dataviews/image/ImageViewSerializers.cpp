@@ -7,8 +7,8 @@
 
 #include <QDomDocument>
 #include <QDomElement>
+#include <algorithm>
 #include <boost/make_shared.hpp>
-#include <set>
 
 namespace
 {
@@ -68,24 +68,15 @@ private:
   boost::shared_ptr<vantor::PropertyAbstract<Variant>> m_property;
 };
 
-std::set<std::string> projectTags()
-{
-  const Project& project = Project::project();
-  std::set<std::string> tags;
-  for (const TagGroup& group : project.tagGroups())
-    tags.insert(group.tags().begin(), group.tags().end());
-  for (const auto& handle : project.auxFiles())
-    if (const auto auxFile = handle.lock())
-      tags.insert(auxFile->tags().begin(), auxFile->tags().end());
-  return tags;
-}
-
 bool projectHasGroup(const std::string& name)
 {
-  for (const TagGroup& group : Project::project().tagGroups())
-    if (group.name() == name)
-      return true;
-  return false;
+  return Project::project().hasTagGroup(name);
+}
+
+bool projectHasTag(const std::string& tag)
+{
+  const std::vector<std::string> tags = Project::project().allTags();
+  return std::binary_search(tags.begin(), tags.end(), tag);
 }
 
 using StringList = std::vector<std::string>;
@@ -152,9 +143,7 @@ void ImageViewSerializers::addCommonSettings(Serializer& serializer,
 {
   serializer.addSubElement(
     stringList("TagGroupsToShow", properties.tagGroupsToShow(), projectHasGroup));
-  serializer.addSubElement(stringList("TagsToShow",
-    properties.tagsToShow(),
-    [](const std::string& tag) { return projectTags().count(tag) > 0; }));
+  serializer.addSubElement(stringList("TagsToShow", properties.tagsToShow(), projectHasTag));
   serializer.addSubElement(
     boost::make_shared<GenericSerializer<uint64_t>>("Zoom", properties.zoom()));
   serializer.addSubElement(

@@ -1,5 +1,7 @@
 #include "analyzer/dataviews/scatter3d/EntireTableToPolyData.h"
 
+#include "analyzer/dataviews/scatter3d/ReusablePoints.h"
+
 #include <vtkCellArray.h>
 #include <vtkDataArray.h>
 #include <vtkDoubleArray.h>
@@ -63,9 +65,7 @@ bool EntireTableToPolyData::buildPoints(vtkTable& input, vtkPolyData& output)
   }
   // Plain double columns, the usual case, in one pass; glyphs need no vertex cells.
   const vtkIdType rows = input.GetNumberOfRows();
-  vtkNew<vtkPoints> points;
-  points->SetDataTypeToDouble();
-  points->SetNumberOfPoints(rows);
+  const vtkSmartPointer<vtkPoints> points = reusablePoints(m_points, output, rows);
   auto* xyz = static_cast<double*>(points->GetVoidPointer(0));
   const double* x = columns[0]->GetPointer(0);
   const double* y = columns[1]->GetPointer(0);

@@ -1,13 +1,69 @@
 #include "analyzer/dataviews/scatter3d/PositionTransformFilter.h"
 
+#include "analyzer/dataviews/scatter3d/ReusablePoints.h"
+
+#include <algorithm>
 #include <vtkAbstractTransform.h>
+#include <vtkCellData.h>
+#include <vtkDoubleArray.h>
 #include <vtkInformation.h>
 #include <vtkInformationVector.h>
+#include <vtkLinearTransform.h>
+#include <vtkMatrix4x4.h>
 #include <vtkObjectFactory.h>
+#include <vtkPointData.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
 
 vtkStandardNewMacro(PositionTransformFilter);
+
+namespace
+{
+
+/// Whether the superclass would transform more than the points.
+bool hasOrientedData(vtkPolyData& input)
+{
+  return input.GetPointData()->GetNormals() || input.GetPointData()->GetVectors() ||
+         input.GetCellData()->GetNormals() || input.GetCellData()->GetVectors();
+}
+
+/// Whether the matrix only scales and translates each axis, as the axes box's mapping does.
+bool scalesAxesApart(const double (*m)[4])
+{
+  return m[0][1] == 0.0 && m[0][2] == 0.0 && m[1][0] == 0.0 && m[1][2] == 0.0 && m[2][0] == 0.0 &&
+         m[2][1] == 0.0;
+}
+
+/// Double points through a linear transform in one serial pass. The work per point is a few
+/// operations: handing slices of it to the thread pool costs more than it saves when the cores
+/// are busy. Valid points (all finite) land where vtkLinearTransform puts them.
+void moveLinearly(vtkPoints& points, vtkLinearTransform& transform, vtkPoints& result)
+{
+  transform.Update();
+  // A copy, so that the loop keeps it in registers: the output could alias the matrix.
+  double m[3][4];
+  std::copy(
+    &transform.GetMatrix()->Element[0][0], &transform.GetMatrix()->Element[0][0] + 12, &m[0][0]);
+  const vtkIdType count = points.GetNumberOfPoints();
+  const auto* in = static_cast<const double*>(points.GetVoidPointer(0));
+  auto* out = static_cast<double*>(result.GetVoidPointer(0));
+  if (scalesAxesApart(m))
+  {
+    for (vtkIdType i = 0; i < 3 * count; i += 3)
+    {
+      out[i] = m[0][0] * in[i] + m[0][3];
+      out[i + 1] = m[1][1] * in[i + 1] + m[1][3];
+      out[i + 2] = m[2][2] * in[i + 2] + m[2][3];
+    }
+    return;
+  }
+  for (vtkIdType i = 0; i < 3 * count; i += 3)
+    for (int axis = 0; axis < 3; ++axis)
+      out[i + axis] =
+        m[axis][0] * in[i] + m[axis][1] * in[i + 1] + m[axis][2] * in[i + 2] + m[axis][3];
+}
+
+} // namespace
 
 int PositionTransformFilter::RequestData(vtkInformation* request,
   vtkInformationVector** inputVector,
@@ -25,7 +81,19 @@ int PositionTransformFilter::RequestData(vtkInformation* request,
     output->SetPoints(m_transformed);
     return 1;
   }
-  const int result = Superclass::RequestData(request, inputVector, outputVector);
+  auto* linear = vtkLinearTransform::SafeDownCast(transform);
+  int result = 1;
+  if (linear && points && points->GetDataType() == VTK_DOUBLE && !hasOrientedData(*input) &&
+      GetOutputPointsPrecision() != vtkAlgorithm::SINGLE_PRECISION)
+  {
+    const vtkSmartPointer<vtkPoints> moved =
+      reusablePoints(m_transformed, *output, points->GetNumberOfPoints());
+    moveLinearly(*points, *linear, *moved);
+    output->ShallowCopy(input);
+    output->SetPoints(moved);
+  }
+  else
+    result = Superclass::RequestData(request, inputVector, outputVector);
   m_transformed = nullptr;
   if (result == 1 && points && transform)
   {

@@ -14,7 +14,6 @@ struct PaintResources
 {
   QBrush shade{ QColor(247, 232, 222, 255) };
   QBrush violation{ QColor(255, 0, 0, 255) };
-  QBrush violationOnDarkHighlight{ QColor(255, 170, 170, 255) };
   QPen marker{ QColor(174, 174, 174, 255) };
 };
 
@@ -24,18 +23,11 @@ const PaintResources& paintResources()
   return resources;
 }
 
-// Pure red drowns in a dark selection colour; a light red stays readable there.
 void setViolationColours(QPalette& palette)
 {
   const PaintResources& resources = paintResources();
   palette.setBrush(QPalette::Text, resources.violation);
-  for (const auto group : { QPalette::Active, QPalette::Inactive, QPalette::Disabled })
-  {
-    const bool darkHighlight = palette.color(group, QPalette::Highlight).lightness() < 128;
-    palette.setBrush(group,
-      QPalette::HighlightedText,
-      darkHighlight ? resources.violationOnDarkHighlight : resources.violation);
-  }
+  palette.setBrush(QPalette::HighlightedText, resources.violation);
 }
 
 } // namespace

@@ -12,6 +12,10 @@ public:
   explicit SuspendableSelectionModel(boost::shared_ptr<SelectionModelInterface> wrapped);
 
   std::set<uint64_t> getSelections() const override { return m_wrapped->getSelections(); }
+  const std::vector<uint64_t>& sortedSelections() const override
+  {
+    return m_wrapped->sortedSelections();
+  }
   void setSelection(const std::set<uint64_t>& caseIds) override;
 
   SignalConnectionCollection& connections() { return m_connections; }

@@ -6,8 +6,27 @@
 #include "analyzer/dataviews/table/NumericConversionDelegate.h"
 #include "analyzer/dataviews/table/TableHeaderView.h"
 
+#include <QPalette>
 #include <QTableView>
 #include <vtkQtTableView.h>
+
+namespace
+{
+
+// Violating values are painted pure red also on selected rows; the style's usual dark
+// selection colour would swallow them, so selected rows get a light one.
+void useLightSelectionColours(QTableView& table)
+{
+  QPalette palette = table.palette();
+  for (const auto group : { QPalette::Active, QPalette::Inactive })
+  {
+    palette.setColor(group, QPalette::Highlight, QColor(196, 222, 246));
+    palette.setColor(group, QPalette::HighlightedText, Qt::black);
+  }
+  table.setPalette(palette);
+}
+
+} // namespace
 
 vtkSmartPointer<vtkQtTableView> assembleTableWidget(
   boost::shared_ptr<const DataPipelineManagerInterface> pipeline,
@@ -23,6 +42,7 @@ vtkSmartPointer<vtkQtTableView> assembleTableWidget(
   header->setSortIndicator(0, Qt::AscendingOrder);
   header->setHighlightSections(false);
   table->verticalHeader()->hide();
+  useLightSelectionColours(*table);
   // Before the rows exist: set afterwards, the mode is written into every row's section.
   table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   widget->Update();

@@ -1,6 +1,7 @@
 #include "analyzer/dataviews/scatter3d/AxisDetails3D.h"
 #include "analyzer/dataviews/scatter3d/EntireTableToPolyData.h"
 #include "analyzer/dataviews/scatter3d/GlyphPositionAdjustingAxisRangeMonitor.h"
+#include "analyzer/dataviews/scatter3d/PositionTransformFilter.h"
 #include "analyzer/dataviews/scatter3d/ZeroLength3DAxesAdjuster.h"
 #include "host/core/UndoStack.h"
 #include "property/PropertyInstantiations.h"
@@ -133,4 +134,59 @@ TEST(Axes3D, TableColumnsBecomePointDataInOrderAndPointsAreReused)
   points->Update();
   EXPECT_EQ(points->GetOutput()->GetNumberOfPoints(), 0);
   EXPECT_EQ(points->GetOutput()->GetPointData()->GetNumberOfArrays(), 0);
+}
+
+TEST(Axes3D, PositionsLandWhereTheTransformPutsThemAndHeldCopiesKeepTheirs)
+{
+  vtkNew<vtkTable> table;
+  table->AddColumn(column("x", { 1.0, 2.5 }));
+  table->AddColumn(column("y", { -3.0, 4.0 }));
+  table->AddColumn(column("z", { 0.25, 6.0 }));
+  vtkNew<EntireTableToPolyData> points;
+  points->SetInputData(table);
+  points->SetXColumn("x");
+  points->SetYColumn("y");
+  points->SetZColumn("z");
+  vtkNew<PositionTransformFilter> positions;
+  positions->SetInputConnection(points->GetOutputPort());
+
+  auto axesBox = vtkSmartPointer<vtkTransform>::New();
+  axesBox->PostMultiply();
+  axesBox->Scale(2.0, 0.5, 3.0);
+  axesBox->Translate(-1.0, 7.0, 0.125);
+  auto turned = vtkSmartPointer<vtkTransform>::New();
+  turned->RotateZ(30.0);
+  turned->RotateX(-45.0);
+  turned->Scale(1.5, 2.0, 0.5);
+  for (vtkTransform* transform : { axesBox.Get(), turned.Get() })
+  {
+    positions->SetTransform(transform);
+    positions->Update();
+    vtkPolyData* output = positions->GetOutput();
+    ASSERT_EQ(output->GetNumberOfPoints(), 2);
+    EXPECT_EQ(output->GetPointData()->GetNumberOfArrays(), 3);
+    for (vtkIdType i = 0; i < 2; ++i)
+    {
+      double expected[3];
+      transform->TransformPoint(points->GetOutput()->GetPoint(i), expected);
+      for (int axis = 0; axis < 3; ++axis)
+        EXPECT_DOUBLE_EQ(output->GetPoint(i)[axis], expected[axis]);
+    }
+  }
+
+  // New values reach the positions, unless someone holds the positions of before.
+  vtkNew<vtkPolyData> held;
+  held->ShallowCopy(positions->GetOutput());
+  const double before = held->GetPoint(1)[0];
+  for (double x : { 10.0, 20.0 })
+  {
+    vtkDoubleArray::SafeDownCast(table->GetColumnByName("x"))->SetValue(1, x);
+    table->GetColumnByName("x")->Modified();
+    table->Modified();
+    positions->Update();
+    const double expected = turned->TransformPoint(x, 4.0, 6.0)[0];
+    EXPECT_DOUBLE_EQ(positions->GetOutput()->GetPoint(1)[0], expected);
+    EXPECT_DOUBLE_EQ(points->GetOutput()->GetPoint(1)[0], x);
+  }
+  EXPECT_EQ(held->GetPoint(1)[0], before);
 }

@@ -3,6 +3,7 @@
 #include "analyzer/dataviews/export/PNGExporter.h"
 #include "analyzer/dataviews/table/TableView.h"
 #include "host/filesystem/FileInfo.h"
+#include "host/vtkutil/AlgorithmExecutionListener.h"
 #include "tests/analyzer/dataviews/table/TableFixture.h"
 
 #include <QDir>
@@ -117,10 +118,21 @@ TEST_F(Scatter3DRender, RubberBandSelectsHiddenCasesAndAShiftBandAdds)
   drag(*view, origin, origin, 1);
   EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1, 2, 3 }));
 
-  // In rotate mode the left button turns the camera and selects nothing.
+  // In rotate mode the left button turns the camera and selects nothing; redrawing the turned
+  // view runs no stage of the pipeline.
   view->mouseMode()->setValue(DataViewInterface::Rotate);
+  AlgorithmExecutionListener source(pipeline->filteredOutput());
+  AlgorithmExecutionListener positions(&view->positions());
+  std::array<double, 3> eye{};
+  view->renderer().GetActiveCamera()->GetPosition(eye.data());
   drag(*view, origin, { origin[0] + 40, origin[1] });
+  view->render();
   EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1, 2, 3 }));
+  std::array<double, 3> turned{};
+  view->renderer().GetActiveCamera()->GetPosition(turned.data());
+  EXPECT_NE(turned, eye);
+  EXPECT_FALSE(source.algorithmHasExecuted());
+  EXPECT_FALSE(positions.algorithmHasExecuted());
 }
 
 TEST_F(Scatter3DRender, OverlayFollowsASelectionMadeInTheTable)
