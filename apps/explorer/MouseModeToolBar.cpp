@@ -63,6 +63,12 @@ void MouseModeToolBar::setView(const boost::shared_ptr<DataViewInterface>& view)
       action->setChecked(false);
     return;
   }
+  // A chart cannot rotate: offer only the modes the view takes.
+  for (QAction* action : m_group->actions())
+    action->setEnabled(
+      m_mode->validator()
+        ->validate(static_cast<DataViewInterface::MouseMode>(action->data().toInt()))
+        .isValid());
   m_connection = m_mode->signalValueChanged.connect(
     [this](DataViewInterface::MouseMode mode) { showMode(mode); });
   showMode(m_mode->value());

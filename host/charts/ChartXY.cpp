@@ -1,7 +1,10 @@
 #include "host/charts/ChartXY.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vtkAutoInit.h>
 #include <vtkChartLegend.h>
+#include <vtkContextScene.h>
 #include <vtkObjectFactory.h>
 #include <vtkPlot.h>
 
@@ -20,6 +23,52 @@ void ChartXY::addLegend(vtkChartLegend* legend)
   legend->SetChart(this);
   AddItem(legend);
   m_legends.emplace_back(legend);
+}
+
+vtkIdType ChartXY::AddPlot(vtkPlot* plot)
+{
+  if (plot)
+  {
+    plot->SetXAxis(nullptr);
+    plot->SetYAxis(nullptr);
+  }
+  return vtkChartXY::AddPlot(plot);
+}
+
+void ChartXY::setFreeRightFraction(double fraction)
+{
+  const double kept = std::clamp(fraction, 0.0, 0.9);
+  if (kept == m_freeRight)
+    return;
+  m_freeRight = kept;
+  Modified();
+}
+
+bool ChartXY::Paint(vtkContext2D* painter)
+{
+  vtkContextScene* scene = GetScene();
+  if (scene && (m_freeRight > 0 || GetLayoutStrategy() == FILL_RECT))
+  {
+    const float width = std::floor(float(scene->GetSceneWidth() * (1.0 - m_freeRight)));
+    const vtkRectf area(0, 0, width, float(scene->GetSceneHeight()));
+    if (m_freeRight == 0)
+      SetLayoutStrategy(FILL_SCENE);
+    else if (GetLayoutStrategy() != FILL_RECT || GetSize() != area)
+    {
+      SetLayoutStrategy(FILL_RECT);
+      SetSize(area);
+    }
+    m_areaChanged = true;
+  }
+  const bool painted = vtkChartXY::Paint(painter);
+  m_areaChanged = false;
+  return painted;
+}
+
+bool ChartXY::UpdateLayout(vtkContext2D* painter)
+{
+  // A new area moves the plots even when the borders stay.
+  return vtkChartXY::UpdateLayout(painter) || m_areaChanged;
 }
 
 void ChartXY::fitAutomaticAxesToPlots()

@@ -19,6 +19,16 @@ public:
   void addLegend(vtkChartLegend* legend);
   const std::vector<vtkSmartPointer<vtkChartLegend>>& legends() const { return m_legends; }
 
+  /// Also takes back a plot that was in this chart before: VTK keeps such a plot out of the
+  /// chart's plot area (its axes still name this chart's), so it would never be drawn.
+  vtkIdType AddPlot(vtkPlot* plot) override;
+  using vtkChartXY::AddPlot;
+
+  /// Keeps this fraction (0 to 1) of the scene's width, at its right, out of the chart, so that
+  /// a colour bar there covers no point.
+  void setFreeRightFraction(double fraction);
+  bool Paint(vtkContext2D* painter) override;
+
   /// Sets the ranges of the axes that fit themselves (vtkAxis::AUTO) to the visible plots now,
   /// not at the next paint.
   void fitAutomaticAxesToPlots();
@@ -27,8 +37,12 @@ protected:
   ChartXY();
   ~ChartXY() override;
 
+  bool UpdateLayout(vtkContext2D* painter) override;
+
 private:
   std::vector<vtkSmartPointer<vtkChartLegend>> m_legends;
+  double m_freeRight = 0.0;
+  bool m_areaChanged = false;
 
   ChartXY(const ChartXY&) = delete;
   void operator=(const ChartXY&) = delete;

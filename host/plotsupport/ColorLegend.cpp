@@ -23,6 +23,12 @@
 namespace
 {
 
+const int titleFontSize = 13;
+const int labelFontSize = 12;
+/// Lower left corner and size of the bar's box, as fractions of the window.
+const double defaultPosition[2] = { 0.86, 0.1 };
+const double defaultSize[2] = { 0.13, 0.8 };
+
 /// The bar's position as <Position X=".." Y=".."/>; a missing or unreadable attribute keeps
 /// the current value.
 class PositionSerializer : public Serializer
@@ -85,9 +91,18 @@ ColorLegend::ColorLegend(boost::shared_ptr<vantor::PropertyAbstract<WeakPtr<Vari
     text->ShadowOff();
     text->ItalicOff();
   }
+  // Text scaled to the bar's box grows with the window and runs into the plot; fixed sizes stay
+  // readable beside it.
+  bar->SetUnconstrainedFontSize(true);
+  bar->GetTitleTextProperty()->SetFontSize(titleFontSize);
+  bar->GetLabelTextProperty()->SetFontSize(labelFontSize);
+  bar->SetBarRatio(0.25);
   auto* representation = vtkScalarBarRepresentation::SafeDownCast(m_widget->GetRepresentation());
-  representation->SetPosition(0.88, 0.1);
-  representation->SetPosition2(0.1, 0.8);
+  representation->SetPosition(defaultPosition[0], defaultPosition[1]);
+  representation->SetPosition2(defaultSize[0], defaultSize[1]);
+  // Listening to the mouse, the bar's widget takes presses meant for the plot (rubber bands,
+  // panning) even far from the bar; its place is set by its position instead.
+  m_widget->ProcessEventsOff();
   m_widget->SetInteractor(m_interactor);
 
   m_connections.add(m_colorVar->signalValueChanged.connect([this](const auto&) { update(); }));

@@ -12,6 +12,7 @@
 #include <vtkInformation.h>
 #include <vtkInformationVector.h>
 #include <vtkObjectFactory.h>
+#include <vtkStringArray.h>
 #include <vtkTable.h>
 
 const char* const InvalidPointsFilter::validPointsArrayName = "Valid!!!Points";
@@ -21,11 +22,17 @@ vtkStandardNewMacro(InvalidPointsFilter);
 namespace
 {
 
-/// Clears the flags of the rows whose value is not a finite number; non-numeric columns hold
-/// nothing a plot can place.
+/// Clears the flags of the rows that hold no value: a number that is not finite, or no text in
+/// a text column (a category is a value: a plot groups or places its cases by it).
 void clearInvalid(vtkAbstractArray& column, std::vector<char>& valid)
 {
   const auto rows = static_cast<vtkIdType>(valid.size());
+  if (auto* texts = vtkStringArray::SafeDownCast(&column))
+  {
+    for (vtkIdType row = 0; row < rows; ++row)
+      valid[row] &= static_cast<char>(!texts->GetValue(row).empty());
+    return;
+  }
   if (auto* doubles = vtkDoubleArray::FastDownCast(&column))
   {
     const double* values = doubles->GetPointer(0);

@@ -36,6 +36,7 @@ public:
     Combination combination);
 
   boost::shared_ptr<SelectionModelInterface> selectionModel() const { return m_selectionModel; }
+  vtkRenderWindowInteractor* interactor() const { return m_interactor; }
 
 private:
   vtkSmartPointer<vtkRenderWindowInteractor> m_interactor;

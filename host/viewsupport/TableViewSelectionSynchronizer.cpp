@@ -57,6 +57,9 @@ void TableViewSelectionSynchronizer::suspend()
   if (m_suspended)
     return;
   m_suspended = true;
+  // The shared selection may change from now on; the view goes on showing what it showed.
+  if (std::exchange(m_followsMaster, false))
+    m_shown = m_master->sortedSelections();
   endMasterSelectionMonitoring();
 }
 
@@ -80,17 +83,23 @@ void TableViewSelectionSynchronizer::endMasterSelectionMonitoring()
   m_masterConnection.disconnect();
 }
 
+const std::vector<uint64_t>& TableViewSelectionSynchronizer::shownCases() const
+{
+  return m_followsMaster ? m_master->sortedSelections() : m_shown;
+}
+
 void TableViewSelectionSynchronizer::setLocalSelectionsToMaster()
 {
-  m_master->setSelection(m_shown);
+  m_master->setSelection(std::set<uint64_t>(m_shown.begin(), m_shown.end()));
 }
 
 void TableViewSelectionSynchronizer::setMasterSelectionToLocal()
 {
-  m_shown = m_master->getSelections();
+  m_followsMaster = true;
+  m_shown.clear();
   if (QItemSelectionModel* selection = itemSelection())
     selection->clearSelection();
-  m_itemSelectionHoldsShown = m_shown.empty();
+  m_itemSelectionHoldsShown = shownCases().empty();
   repaint();
 }
 
@@ -100,7 +109,9 @@ void TableViewSelectionSynchronizer::onLocalSelectionChanged()
     return;
   m_updating = true;
   ScopedExitAction done([this] { m_updating = false; });
-  m_shown = m_converter->rowsToCaseIds(*itemSelection());
+  const std::set<uint64_t> selected = m_converter->rowsToCaseIds(*itemSelection());
+  m_shown.assign(selected.begin(), selected.end());
+  m_followsMaster = false;
   m_itemSelectionHoldsShown = true;
   repaint();
   setLocalSelectionsToMaster();
@@ -122,7 +133,8 @@ void TableViewSelectionSynchronizer::putShownCasesIntoItemSelection()
   m_updating = true;
   ScopedExitAction done([this] { m_updating = false; });
   itemSelection()->select(
-    m_converter->caseIdsToSelection(m_shown), QItemSelectionModel::ClearAndSelect);
+    m_converter->caseIdsToSelection(std::set<uint64_t>(shownCases().begin(), shownCases().end())),
+    QItemSelectionModel::ClearAndSelect);
   m_itemSelectionHoldsShown = true;
 }
 
@@ -134,7 +146,7 @@ void TableViewSelectionSynchronizer::connectToView()
   QObject* context = m_inputWatcher.get();
   if (QAbstractItemModel* model = m_view->model())
   {
-    auto forget = [this] { m_itemSelectionHoldsShown = m_shown.empty(); };
+    auto forget = [this] { m_itemSelectionHoldsShown = shownCases().empty(); };
     QObject::connect(model, &QAbstractItemModel::modelReset, context, forget);
     QObject::connect(model, &QAbstractItemModel::rowsInserted, context, forget);
     QObject::connect(model, &QAbstractItemModel::rowsRemoved, context, forget);

@@ -3,11 +3,13 @@
 #include "host/core/SuspendableInterface.h"
 
 #include <QPointer>
+#include <algorithm>
 #include <boost/shared_ptr.hpp>
 #include <boost/signals2/connection.hpp>
 #include <cstdint>
 #include <memory>
 #include <set>
+#include <vector>
 
 class QAbstractItemView;
 class QItemSelectionModel;
@@ -17,8 +19,10 @@ class SelectionModelInterface;
 /// Keeps an item view's selected rows and the shared selection of case ids in step, both ways.
 ///
 /// The pattern every view's synchronizer follows:
-/// - The view shows its own copy of the shared selection (shownCases), which the view draws
-///   itself. Taking a selection of any size costs one copy of the ids; QItemSelectionModel,
+/// - The view draws the cases it shows selected (shownCases) itself. While it follows the shared
+///   selection, these are the shared selection's own ids, so taking a selection of any size
+///   costs nothing here; it keeps a copy only of what differs (the user's own rows, or what it
+///   showed when suspended). QItemSelectionModel,
 ///   quadratic in the ranges it replaces and asked range by range for every painted cell, keeps
 ///   only what the user selects in the view.
 /// - Only the user's own selecting in the view reaches the shared selection. Whatever the
@@ -38,9 +42,13 @@ public:
   void suspend() override;
   void resume() override;
 
-  /// The cases the view shows selected, whether or not it has rows for them.
-  const std::set<uint64_t>& shownCases() const { return m_shown; }
-  bool showsCase(uint64_t caseId) const { return m_shown.count(caseId) != 0; }
+  /// The cases the view shows selected, ascending, whether or not it has rows for them.
+  const std::vector<uint64_t>& shownCases() const;
+  bool showsCase(uint64_t caseId) const
+  {
+    const std::vector<uint64_t>& shown = shownCases();
+    return std::binary_search(shown.begin(), shown.end(), caseId);
+  }
 
 protected:
   virtual void beginMasterSelectionMonitoring();
@@ -68,7 +76,9 @@ private:
   boost::shared_ptr<SelectionConverterInterface> m_converter;
   boost::signals2::scoped_connection m_masterConnection;
   std::unique_ptr<InputWatcher> m_inputWatcher;
-  std::set<uint64_t> m_shown;
+  /// What the view shows when it does not follow the shared selection.
+  std::vector<uint64_t> m_shown;
+  bool m_followsMaster = false;
   /// Whether the item selection holds the shown cases rather than nothing.
   bool m_itemSelectionHoldsShown = false;
   bool m_updating = false;

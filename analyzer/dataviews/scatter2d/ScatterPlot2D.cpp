@@ -44,7 +44,7 @@
 #include <vtkPen.h>
 #include <vtkRenderWindow.h>
 #include <vtkRenderWindowInteractor.h>
-#include <vtkScalarBarActor.h>
+#include <vtkScalarBarRepresentation.h>
 #include <vtkStringArray.h>
 #include <vtkTable.h>
 
@@ -146,6 +146,10 @@ struct ScatterPlot2D::Impl
     , mouseMode(boost::make_shared<VTKChartsMouseModeProperty>(chart))
   {
     contextView->GetScene()->AddItem(chart);
+    // The four long category texts would hide points in the plot area: they get their own strip.
+    chart->GetLegend()->SetInline(false);
+    chart->GetLegend()->SetHorizontalAlignment(vtkChartLegend::CENTER);
+    chart->GetLegend()->SetVerticalAlignment(vtkChartLegend::BOTTOM);
     chart->AddPlot(pointPlot);
     x->addPlot(pointPlot);
     y->addPlot(pointPlot);
@@ -306,16 +310,28 @@ struct ScatterPlot2D::Impl
 
   void applyMarkerSize() { pointPlot->SetMarkerSize(scaling->value() * baseMarkerSize); }
 
+  vtkScalarBarRepresentation& legendBox() const
+  {
+    return *vtkScalarBarRepresentation::SafeDownCast(legend->widget().GetRepresentation());
+  }
+
   std::vector<float> legendPosition() const
   {
-    const double* position = legend->widget().GetScalarBarActor()->GetPosition();
+    const double* position = legendBox().GetPosition();
     return { float(position[0]), float(position[1]) };
   }
 
   void setLegendPosition(const std::vector<float>& position)
   {
     if (position.size() == 2)
-      legend->widget().GetScalarBarActor()->SetPosition(position[0], position[1]);
+      legendBox().SetPosition(position[0], position[1]);
+  }
+
+  /// A colour bar in the right half keeps the points out of its strip.
+  void keepPointsBesideColorBar()
+  {
+    const double left = legendBox().GetPosition()[0];
+    chart->setFreeRightFraction(legend->isShown() && left > 0.5 ? 1.0 - left : 0.0);
   }
 
   std::vector<float> chartLegendPosition() const
@@ -365,6 +381,7 @@ ScatterPlot2D::ScatterPlot2D(boost::shared_ptr<const DataPipelineManagerInterfac
   d.synchronizer = std::make_unique<DataView2DSelectionSynchronizer>(
     d.chart, boost::make_shared<PlotSelectionModel>(window.GetInteractor(), selectionModel));
   d.synchronizer->setPlotsToSynchronize({ d.pointPlot.Get() });
+  d.synchronizer->setPointPicker([this](uint64_t& caseId) { return caseIDAtPoint(caseId); });
   d.createAxes();
   d.buildPipeline();
   d.setDataDependentDefaults();
@@ -400,6 +417,7 @@ void ScatterPlot2D::render()
   if (!m_impl->x->value().lock() || !m_impl->y->value().lock())
     return;
   m_impl->validRows->Update();
+  m_impl->keepPointsBesideColorBar();
   m_impl->synchronizer->updateChartSelections();
   m_impl->window->Render();
 }

@@ -132,7 +132,7 @@ struct ConstraintVizProxyModel::State
 
 ConstraintVizProxyModel::ConstraintVizProxyModel(QAbstractItemModel& source,
   boost::shared_ptr<const DataPipelineManagerInterface> pipeline)
-  : QSortFilterProxyModel(&source)
+  : QIdentityProxyModel(&source)
   , m_state(std::make_unique<State>(*this, std::move(pipeline)))
 {
   setSourceModel(&source);
@@ -158,7 +158,7 @@ QVariant ConstraintVizProxyModel::data(const QModelIndex& index, int role) const
   {
     const auto [low, high] = m_state->ranges[column];
     bool isNumber = false;
-    const double value = QSortFilterProxyModel::data(index, Qt::EditRole).toDouble(&isNumber);
+    const double value = QIdentityProxyModel::data(index, Qt::EditRole).toDouble(&isNumber);
     // NaN and NULL cells have no place in the range.
     if (high != low && isNumber && !std::isnan(value))
       return (value - low) / (high - low);
@@ -171,7 +171,7 @@ QVariant ConstraintVizProxyModel::data(const QModelIndex& index, int role) const
     const auto variable = m_state->variableOf(column);
     return !variable.isNull() && violated.count(variable) != 0;
   }
-  return QSortFilterProxyModel::data(index, role);
+  return QIdentityProxyModel::data(index, role);
 }
 
 void ConstraintVizProxyModel::sort(int column, Qt::SortOrder order)
@@ -190,9 +190,4 @@ std::optional<std::pair<double, double>> ConstraintVizProxyModel::shadedRange(in
 bool ConstraintVizProxyModel::isNumericColumn(int column) const
 {
   return column >= 0 && column < int(m_state->numeric.size()) && m_state->numeric[column];
-}
-
-bool ConstraintVizProxyModel::filterAcceptsRow(int, const QModelIndex&) const
-{
-  return true;
 }

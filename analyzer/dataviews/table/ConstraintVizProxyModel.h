@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSortFilterProxyModel>
+#include <QIdentityProxyModel>
 #include <boost/shared_ptr.hpp>
 #include <memory>
 #include <optional>
@@ -11,7 +11,8 @@ class DataPipelineManagerInterface;
 /// Adds to a table model where each numeric cell's value lies in its variable's range
 /// (ValuePositionRole), whether the case violates the filter of the cell's variable
 /// (ConstraintViolationRole), and, per column, the part of the range a range filter allows.
-class ConstraintVizProxyModel : public QSortFilterProxyModel
+/// Rows and columns are the source's own, mapped without a table.
+class ConstraintVizProxyModel : public QIdentityProxyModel
 {
   Q_OBJECT
 
@@ -26,10 +27,6 @@ public:
   /// The allowed interval of a filtered column, as fractions of the variable's range.
   std::optional<std::pair<double, double>> shadedRange(int column) const;
   bool isNumericColumn(int column) const;
-
-protected:
-  /// Every row passes: the proxy filters nothing, and asks nothing per row.
-  bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
 private:
   struct State;

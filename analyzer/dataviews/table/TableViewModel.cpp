@@ -15,6 +15,7 @@
 #include "host/vtkutil/vtkVnCommandProxy.h"
 
 #include <QIcon>
+#include <algorithm>
 #include <boost/algorithm/string/trim.hpp>
 #include <boost/lexical_cast.hpp>
 #include <charconv>
@@ -459,6 +460,24 @@ const std::vector<uint64_t>& TableViewModel::orderKeys(int column) const
   else
     impl.keys.clear();
   return impl.keys;
+}
+
+bool TableViewModel::keysAscend(int column) const
+{
+  auto* ids = column == m_impl->caseIdColumn && column != m_impl->keysColumn
+                ? vtkArrayDownCast<vtkIdTypeArray>(m_impl->table->GetColumn(column))
+                : nullptr;
+  if (!ids)
+  {
+    const std::vector<uint64_t>& keys = orderKeys(column);
+    return !keys.empty() && std::is_sorted(keys.begin(), keys.end());
+  }
+  const vtkIdType* first = ids->GetPointer(0);
+  const vtkIdType* last = first + std::min<vtkIdType>(ids->GetNumberOfValues(), m_impl->rows);
+  return std::is_sorted(first,
+    last,
+    [](vtkIdType left, vtkIdType right)
+    { return static_cast<uint64_t>(left) < static_cast<uint64_t>(right); });
 }
 
 int TableViewModel::caseIdColumn() const

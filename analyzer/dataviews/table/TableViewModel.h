@@ -44,6 +44,9 @@ public:
   /// Keys whose unsigned order is the host's order of a numeric column's values (numbers, NaN,
   /// NULL), by row, read without formatting; empty for text columns.
   const std::vector<uint64_t>& orderKeys(int column) const;
+  /// Whether a numeric column's order keys ascend down the rows; the case ids of a table in
+  /// case-id order are checked where they lie, without making keys.
+  bool keysAscend(int column) const;
   int caseIdColumn() const;
 
 private:

@@ -1,6 +1,7 @@
 #include "tests/apps/explorer/ExplorerTestFiles.h"
 
 #include "analyzer/dataviews/LinePlotInterface.h"
+#include "analyzer/dataviews/ScatterPlot2DInterface.h"
 #include "analyzer/dataviews/ScatterPlot3DInterface.h"
 #include "apps/explorer/ExplorerWindow.h"
 #include "apps/explorer/MouseModeToolBar.h"
@@ -131,6 +132,37 @@ TEST(PictureExport, CurrentPlotExportsAndItsSettingsAndMouseModeAreOffered)
   EXPECT_FALSE(modes.isEnabled()) << "tables have no mouse modes";
   EXPECT_FALSE(window.exportCurrentView(path, QSize(200, 300)));
   EXPECT_EQ(window.problems().size(), 1);
+}
+
+TEST(PictureExport, TwoDimensionalScatterOffersItsSettingsAndOnlyTheModesOfACharts)
+{
+  ExplorerWindow window(ExplorerWindow::Mode::Batch);
+  ASSERT_TRUE(window.openSample());
+  auto view = boost::dynamic_pointer_cast<ScatterPlot2DInterface>(window.addView("scatter2d"));
+  ASSERT_TRUE(view);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+  const QStringList labels = labelsOf(window.propertyPanel());
+  for (const char* label : { "X Variable",
+         "Y Variable",
+         "Coloring Type",
+         "Color Variable",
+         "Color",
+         "Size",
+         "X Axis Minimum",
+         "Y Axis Grid Spacing" })
+    EXPECT_TRUE(labels.contains(label)) << label;
+
+  MouseModeToolBar& modes = window.mouseModes();
+  EXPECT_FALSE(modes.action(DataViewInterface::Rotate)->isEnabled()) << "a chart cannot rotate";
+  modes.action(DataViewInterface::Zoom)->trigger();
+  EXPECT_EQ(view->mouseMode()->value(), DataViewInterface::Zoom);
+
+  QTemporaryDir dir;
+  const QString path = QDir(dir.path()).filePath("scatter2d.png");
+  ASSERT_TRUE(window.exportCurrentView(path, QSize(300, 200)));
+  EXPECT_EQ(QImage(path).size(), QSize(300, 200));
 }
 
 TEST(PictureExport, LinePlotOffersEverySettingTheModesAndFitToData)

@@ -265,3 +265,18 @@ TEST_F(ChartLayerTest, ChartSelectionsAndSharedSelectionFollowEachOther)
   EXPECT_TRUE(shared->getSelections().empty());
   EXPECT_EQ(announced, 4);
 }
+
+TEST_F(ChartLayerTest, APlotTakenOutAndPutBackIsDrawnWithItsAxes)
+{
+  // The chart shows the axes of the plots it will draw.
+  chart->Update();
+  EXPECT_TRUE(chart->GetAxis(ChartAxes::bottom)->GetVisible());
+  chart->ClearPlots();
+  chart->Update();
+  EXPECT_FALSE(chart->GetAxis(ChartAxes::bottom)->GetVisible());
+  chart->AddPlot(plot);
+  chart->Update();
+  EXPECT_TRUE(chart->GetAxis(ChartAxes::bottom)->GetVisible());
+  EXPECT_TRUE(chart->GetAxis(ChartAxes::left)->GetVisible());
+  EXPECT_EQ(chart->GetNumberOfPlots(), 1);
+}

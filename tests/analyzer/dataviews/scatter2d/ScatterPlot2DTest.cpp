@@ -1,9 +1,12 @@
 #include "analyzer/dataviews/scatter2d/ScatterPlot2D.h"
 #include "analyzer/dataviews/DataViewManager.h"
+#include "analyzer/dataviews/export/PNGExporter.h"
 #include "analyzer/dataviews/scatter2d/ConstraintCategories.h"
 #include "analyzer/dataviews/scatter2d/ConstraintColumnAdder.h"
+#include "analyzer/dataviews/table/TableView.h"
 #include "host/charts/ChartXYLocationTransformer.h"
 #include "host/core/UndoStack.h"
+#include "host/filesystem/FileInfo.h"
 #include "host/pipeline/DataPipelineManager.h"
 #include "host/pipeline/RangeFilter.h"
 #include "host/plotsupport/InvalidPointsFilter.h"
@@ -11,17 +14,27 @@
 #include "host/project/ProjectContents.h"
 #include "host/viewsupport/AxisDetailsInterface.h"
 #include "host/viewsupport/SelectionModel.h"
+#include "tests/analyzer/dataviews/table/TableFixture.h"
 #include "tests/host/serialization/XmlText.h"
 
 #include "host/project/Transaction.h"
 #include "host/project/Variable.h"
 #include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 #include <QWidget>
+#include <array>
 #include <boost/make_shared.hpp>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <vtkAxis.h>
 #include <vtkChartXY.h>
+#include <vtkCommand.h>
 #include <vtkIdTypeArray.h>
 #include <vtkPlotPoints.h>
 #include <vtkRenderWindow.h>
@@ -82,7 +95,30 @@ protected:
     return view;
   }
 
-  std::map<uint64_t, int> categories(ScatterPlot2D& view)
+  /// Pixel position, from the bottom left, of the point (x, y) of the chart.
+  static std::array<int, 2> pixelOf(ScatterPlot2D& view, double x, double y)
+  {
+    const vtkVector2d pixel =
+      ChartXYLocationTransformer(*view.chart()).getPixelLocationFromWorldCoordinates({ x, y });
+    return { int(std::lround(pixel[0])), int(std::lround(pixel[1])) };
+  }
+
+  /// A left-button drag as the window's interactor reports it, with Shift and Control held or not.
+  static void drag(ScatterPlot2D& view,
+    std::array<int, 2> from,
+    std::array<int, 2> to,
+    bool shift = false,
+    bool control = false)
+  {
+    vtkRenderWindowInteractor* interactor = view.renderWindow()->GetInteractor();
+    interactor->SetEventInformation(from[0], from[1], control, shift);
+    interactor->InvokeEvent(vtkCommand::LeftButtonPressEvent);
+    interactor->SetEventInformation(to[0], to[1], control, shift);
+    interactor->InvokeEvent(vtkCommand::MouseMoveEvent);
+    interactor->InvokeEvent(vtkCommand::LeftButtonReleaseEvent);
+  }
+
+  static std::map<uint64_t, int> categoriesOf(ScatterPlot2D& view)
   {
     std::map<uint64_t, int> result;
     vtkTable* table = view.pointTable();
@@ -132,7 +168,7 @@ TEST_F(ScatterPlot2DTest, RulesColourEveryCaseByTheFiltersItViolates)
   view->coloringType()->setValue(ByRules);
   view->render();
   // Case 4 violates the filter of a variable of neither kind: not drawn.
-  EXPECT_EQ(categories(*view), (std::map<uint64_t, int>{ { 1, 0 }, { 2, 3 }, { 3, 1 } }));
+  EXPECT_EQ(categoriesOf(*view), (std::map<uint64_t, int>{ { 1, 0 }, { 2, 3 }, { 3, 1 } }));
 
   EXPECT_TRUE(view->chart()->GetShowLegend());
   vtkStringArray* labels = view->pointPlot()->GetLabels();
@@ -221,4 +257,110 @@ TEST_F(ScatterPlot2DTest, ReplacesRemovedVariables)
   EXPECT_FALSE(view->xVar()->value().lock() == nullptr);
   EXPECT_NE(view->xVar()->value(), variable("m"));
   EXPECT_EQ(view->yVar()->value(), variable("y"));
+}
+
+TEST_F(ScatterPlot2DTest, RubberBandsAndClicksSelectWithTheKeysOfTheOtherViews)
+{
+  auto view = addView();
+  view->coloringType()->setValue(SolidColor);
+  view->render();
+  // Cases 1..4 lie at (1, 10), (2, 30), (3, 20), (4, 40).
+  const auto case2 = pixelOf(*view, 2, 30);
+  const auto case3 = pixelOf(*view, 3, 20);
+  drag(*view, { case2[0] - 10, case2[1] + 10 }, { case3[0] + 10, case3[1] - 10 });
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 2, 3 }));
+
+  const auto case1 = pixelOf(*view, 1, 10);
+  drag(*view, { case1[0] - 8, case1[1] - 8 }, { case1[0] + 8, case1[1] + 8 }, true);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1, 2, 3 })) << "Shift adds";
+  drag(*view, { case2[0] - 10, case2[1] + 10 }, { case3[0] + 10, case3[1] - 10 }, false, true);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1 })) << "Control toggles";
+  // The band over cases 1 and 3 (not 2, above it) toggles both.
+  drag(*view, { case1[0] - 8, case1[1] - 8 }, { case3[0] + 8, case3[1] + 8 }, false, true);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 3 }));
+
+  // A click without drag picks the point within six pixels, or clears.
+  drag(*view, { case1[0] + 4, case1[1] }, { case1[0] + 4, case1[1] });
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1 }));
+  drag(*view, { case3[0], case3[1] + 3 }, { case3[0], case3[1] + 3 }, true);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1, 3 }));
+  drag(*view, case1, case1, false, true);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 3 }));
+  EXPECT_EQ(view->pointPlot()->GetSelection()->GetNumberOfTuples(), 1);
+  drag(*view, { case2[0] + 40, case2[1] }, { case2[0] + 40, case2[1] });
+  EXPECT_TRUE(selection->getSelections().empty());
+
+  // Panning moves the axes and selects nothing.
+  view->mouseMode()->setValue(DataViewInterface::Pan);
+  const double left = view->chart()->GetAxis(vtkAxis::BOTTOM)->GetMinimum();
+  drag(*view, case2, { case2[0] + 50, case2[1] });
+  EXPECT_LT(view->chart()->GetAxis(vtkAxis::BOTTOM)->GetMinimum(), left);
+  EXPECT_TRUE(selection->getSelections().empty());
+  view->fitData();
+  EXPECT_EQ(view->chart()->GetAxis(vtkAxis::BOTTOM)->GetMinimum(), left);
+}
+
+TEST_F(ScatterPlot2DTest, SelectionsGoBothWaysWithTheTable)
+{
+  auto view = addView();
+  auto table = boost::dynamic_pointer_cast<TableView>(manager->addTableView());
+  lastWidget->resize(400, 300);
+  lastWidget->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(lastWidget));
+  QTableView& rows = table->tableView();
+  rows.selectionModel()->select(rows.model()->index(rowOfCase(*rows.model(), 3), 0),
+    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  ASSERT_EQ(view->pointPlot()->GetSelection()->GetNumberOfTuples(), 1);
+  EXPECT_EQ(
+    view->pointTable()->GetValue(view->pointPlot()->GetSelection()->GetValue(0), 0).ToTypeUInt64(),
+    3u);
+
+  const auto case2 = pixelOf(*view, 2, 30);
+  const auto case4 = pixelOf(*view, 4, 40);
+  drag(*view, { case2[0] - 8, case2[1] - 8 }, { case4[0] + 8, case4[1] + 8 }, true);
+  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 2, 3, 4 }));
+  const std::set<uint64_t> tableRows = casesPaintedSelected(rows);
+  EXPECT_EQ(tableRows, (std::set<uint64_t>{ 2, 3, 4 }));
+}
+
+TEST_F(ScatterPlot2DTest, ExportedPictureShowsTheMarkersInTheirColours)
+{
+  auto view = addView();
+  view->coloringType()->setValue(SolidColor);
+  view->color()->setValue(QColor(255, 0, 0));
+  view->render();
+  const auto case2 = pixelOf(*view, 2, 30);
+  const auto empty = pixelOf(*view, 2.5, 25);
+  const int height = view->renderWindow()->GetSize()[1];
+  QImage image = PNGExporter::capture(*view->renderWindow());
+  EXPECT_EQ(image.pixelColor(case2[0], height - 1 - case2[1]), QColor(255, 0, 0));
+  EXPECT_NE(image.pixelColor(empty[0], height - 1 - empty[1]), QColor(255, 0, 0));
+
+  // By rules: case 2 violates two dependent filters, case 3 satisfies them.
+  pipeline->addFilter(boost::make_shared<RangeFilter>(variable("m"), 0.0, 10.0));
+  pipeline->addFilter(boost::make_shared<RangeFilter>(variable("n"), 0.0, 60.0));
+  pipeline->addFilter(boost::make_shared<RangeFilter>(variable("n"), 0.0, 10.0));
+  view->coloringType()->setValue(ByRules);
+  view->render();
+  QTemporaryDir folder;
+  const QString path = QDir(folder.path()).filePath("scatter2d.png");
+  const int width = view->renderWindow()->GetSize()[0];
+  PNGExporter(boost::make_shared<FileInfo>(path),
+    { std::size_t(width), std::size_t(height) },
+    ViewExporterInterface::WindowAntialiasing)
+    .exportView(*view);
+  image = QImage(path);
+  ASSERT_EQ(image.size(), QSize(width, height));
+  // Inside each marker, off the axis lines and the chart's edges at the corner points.
+  const auto colourAt = [&](double x, double y)
+  {
+    const auto pixel = pixelOf(*view, x, y);
+    const int inward = x < 3 ? 2 : -2;
+    return image.pixelColor(pixel[0] + inward, height - 1 - pixel[1] - inward);
+  };
+  EXPECT_EQ(
+    categoriesOf(*view), (std::map<uint64_t, int>{ { 1, 0 }, { 2, 3 }, { 3, 3 }, { 4, 2 } }));
+  EXPECT_EQ(colourAt(1, 10), QColor(65, 167, 89));
+  EXPECT_EQ(colourAt(2, 30), QColor(205, 56, 49));
+  EXPECT_EQ(colourAt(4, 40), QColor(110, 191, 237));
 }

@@ -53,11 +53,12 @@ TEST_F(SelectionFixture, SynchronizesBothWaysWithoutEcho)
   shared->signalSelectionChanged.connect([&] { ++sharedChanges; });
   shared->setSelection({ 4 });
   TableViewSelectionSynchronizer synchronizer(shared, view, converter);
-  EXPECT_EQ(synchronizer.shownCases(), std::set<uint64_t>{ 4 }) << "the initial selection is shown";
+  EXPECT_EQ(synchronizer.shownCases(), std::vector<uint64_t>{ 4 })
+    << "the initial selection is shown";
 
   QSignalSpy localChanges(view.selectionModel(), &QItemSelectionModel::selectionChanged);
   shared->setSelection({ 7, 9, 42 });
-  EXPECT_EQ(synchronizer.shownCases(), (std::set<uint64_t>{ 7, 9, 42 }));
+  EXPECT_EQ(synchronizer.shownCases(), (std::vector<uint64_t>{ 7, 9, 42 }));
   EXPECT_TRUE(synchronizer.showsCase(9));
   EXPECT_EQ(localChanges.count(), 0) << "the view draws the shared selection itself";
   EXPECT_EQ(sharedChanges, 2) << "showing the shared selection must not write it back";
@@ -65,17 +66,17 @@ TEST_F(SelectionFixture, SynchronizesBothWaysWithoutEcho)
   view.selectionModel()->select(
     model.index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   EXPECT_EQ(shared->getSelections(), std::set<uint64_t>{ 3 });
-  EXPECT_EQ(synchronizer.shownCases(), std::set<uint64_t>{ 3 });
+  EXPECT_EQ(synchronizer.shownCases(), std::vector<uint64_t>{ 3 });
   EXPECT_EQ(localChanges.count(), 1) << "the view's own change is not re-applied to it";
 
   synchronizer.suspend();
   shared->setSelection({ 5 });
   view.selectionModel()->select(
     model.index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  EXPECT_EQ(synchronizer.shownCases(), std::set<uint64_t>{ 3 }) << "suspended, it does nothing";
+  EXPECT_EQ(synchronizer.shownCases(), std::vector<uint64_t>{ 3 }) << "suspended, it does nothing";
   EXPECT_EQ(shared->getSelections(), std::set<uint64_t>{ 5 });
   synchronizer.resume();
-  EXPECT_EQ(synchronizer.shownCases(), std::set<uint64_t>{ 5 }) << "resume catches up";
+  EXPECT_EQ(synchronizer.shownCases(), std::vector<uint64_t>{ 5 }) << "resume catches up";
   EXPECT_FALSE(view.selectionModel()->hasSelection());
 }
 

@@ -193,6 +193,49 @@ TEST_F(SharedSelectionTest, SortingIsTheSameBeforeAndAfterAReset)
   EXPECT_EQ(casesInRowOrder(*model), (std::vector<uint64_t>{ 4, 2, 3, 1 })) << "after a reset";
 }
 
+TEST_F(SharedSelectionTest, SortsKeepTiesInCaseOrderEitherWayAndTheCurrentRowWithItsCase)
+{
+  ProjectContents contents;
+  contents.addVariable("y", Variable::Independent, ValueType::Real);
+  contents.addVariable("label", Variable::Other, ValueType::Text);
+  contents.addRecord(1, { 2.0, "b" });
+  contents.addRecord(2, { 1.0, "a" });
+  contents.addRecord(3, { 2.0, "B" });
+  contents.addRecord(4, { Variant::nan(), "a" });
+  Project::project().assign(std::move(contents));
+  auto table = boost::make_shared<TableView>(pipeline, selection, parent);
+  QTableView& view = table->tableView();
+  QAbstractItemModel* model = view.model();
+  const int y = columnNamed(*model, "y");
+  auto currentCase = [&]
+  { return model->index(view.currentIndex().row(), 0).data().toULongLong(); };
+  view.setCurrentIndex(model->index(1, y));
+  ASSERT_EQ(currentCase(), 2u);
+
+  view.sortByColumn(y, Qt::AscendingOrder);
+  EXPECT_EQ(casesInRowOrder(*model), (std::vector<uint64_t>{ 2, 1, 3, 4 }));
+  EXPECT_EQ(currentCase(), 2u);
+  view.sortByColumn(y, Qt::DescendingOrder);
+  EXPECT_EQ(casesInRowOrder(*model), (std::vector<uint64_t>{ 4, 1, 3, 2 }))
+    << "NaN above the numbers, equal values still in case order";
+  EXPECT_EQ(currentCase(), 2u) << "the current row moves with its case";
+  view.sortByColumn(columnNamed(*model, "label"), Qt::AscendingOrder);
+  EXPECT_EQ(casesInRowOrder(*model), (std::vector<uint64_t>{ 3, 2, 4, 1 }))
+    << "text by character code, upper case first";
+  view.sortByColumn(0, Qt::AscendingOrder);
+  EXPECT_EQ(casesInRowOrder(*model), (std::vector<uint64_t>{ 1, 2, 3, 4 }));
+
+  // The selected-cases view sorts the rows its filter lets through, also once they change.
+  selection->setSelection({ 1, 2, 3 });
+  QWidget otherParent;
+  auto cases = boost::make_shared<SelectedCasesView>(pipeline, selection, otherParent);
+  QAbstractItemModel* casesModel = cases->tableView().model();
+  cases->tableView().sortByColumn(columnNamed(*casesModel, "y"), Qt::DescendingOrder);
+  EXPECT_EQ(casesInRowOrder(*casesModel), (std::vector<uint64_t>{ 1, 3, 2 }));
+  selection->setSelection({ 2, 3, 4 });
+  EXPECT_EQ(casesInRowOrder(*casesModel), (std::vector<uint64_t>{ 4, 3, 2 }));
+}
+
 TEST_F(SharedSelectionTest, TheSelectedCasesViewKeepsItsHighlightThroughDataChanges)
 {
   auto cases = boost::make_shared<SelectedCasesView>(pipeline, selection, parent);
