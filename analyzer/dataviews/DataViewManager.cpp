@@ -5,11 +5,11 @@
 #include "analyzer/dataviews/image/ImageDiffView.h"
 #include "analyzer/dataviews/image/ImageMatrixView.h"
 #include "analyzer/dataviews/image/SelectedImageView.h"
+#include "analyzer/dataviews/line/LinePlot.h"
 #include "analyzer/dataviews/scatter2d/ScatterPlot2D.h"
 #include "analyzer/dataviews/scatter3d/ScatterPlot3D.h"
 #include "analyzer/dataviews/table/SelectedCasesView.h"
 #include "analyzer/dataviews/table/TableView.h"
-#include "host/core/ExceptionBase.h"
 #include "host/core/GenericUndoCommand.h"
 #include "host/core/UndoStack.h"
 #include "host/pipeline/DataPipelineManagerInterface.h"
@@ -116,7 +116,12 @@ boost::shared_ptr<ScatterPlot2DInterface> DataViewManager::add2DScatterView()
 
 boost::shared_ptr<LinePlotInterface> DataViewManager::addLinePlot()
 {
-  viewKindNotAvailable("line plot");
+  vtkSmartPointer<vtkRenderWindow> window = createRenderWindow();
+  auto view =
+    boost::make_shared<LinePlot>(m_pipeline, m_selectionModel, *window, m_surrogateModels);
+  view->setSelectionColor(m_selectionColor);
+  addConstructedView(view, *window);
+  return view;
 }
 
 std::vector<boost::shared_ptr<DataViewInterface>> DataViewManager::dataViews() const
@@ -221,9 +226,4 @@ void DataViewManager::registerDataView(boost::shared_ptr<DataViewInterface> view
 bool DataViewManager::isListed(const boost::shared_ptr<DataViewInterface>& view) const
 {
   return std::find(m_views.begin(), m_views.end(), view) != m_views.end();
-}
-
-void DataViewManager::viewKindNotAvailable(const char* kind) const
-{
-  throw vantor::ExceptionBase(std::string("The ") + kind + " view is not available in this build.");
 }

@@ -71,7 +71,6 @@ protected:
 private:
   void registerDataView(boost::shared_ptr<DataViewInterface> view, QWidget& widget);
   bool isListed(const boost::shared_ptr<DataViewInterface>& view) const;
-  [[noreturn]] void viewKindNotAvailable(const char* kind) const;
 
   boost::shared_ptr<const DataPipelineManagerInterface> m_pipeline;
   boost::shared_ptr<SurrogateModelManagerInterface> m_surrogateModels;

@@ -1,5 +1,8 @@
 #include "apps/explorer/MouseModeToolBar.h"
 
+#include "analyzer/dataviews/ResetViewVisitor.h"
+#include "analyzer/dataviews/ViewResetRelevancy.h"
+
 #include <QAction>
 #include <QActionGroup>
 
@@ -28,6 +31,19 @@ MouseModeToolBar::MouseModeToolBar(QWidget* parent)
           m_mode->setValue(static_cast<DataViewInterface::MouseMode>(mode));
       });
   }
+  addSeparator();
+  m_fit = addAction(QStringLiteral("Fit to Data"));
+  connect(m_fit,
+    &QAction::triggered,
+    this,
+    [this]
+    {
+      if (!m_view)
+        return;
+      ResetViewVisitor reset;
+      m_view->accept(reset);
+      m_view->render();
+    });
   setView(nullptr);
 }
 
@@ -36,6 +52,11 @@ void MouseModeToolBar::setView(const boost::shared_ptr<DataViewInterface>& view)
   m_connection.disconnect();
   m_mode = view ? view->mouseMode() : nullptr;
   setEnabled(static_cast<bool>(m_mode));
+  ViewResetRelevancy relevancy;
+  if (view)
+    view->accept(relevancy);
+  m_view = relevancy.viewCanReset() ? view : nullptr;
+  m_fit->setEnabled(static_cast<bool>(m_view));
   if (!m_mode)
   {
     for (QAction* action : m_group->actions())

@@ -8,6 +8,7 @@
 #include "analyzer/dataviews/ScatterPlot3DInterface.h"
 #include "analyzer/dataviews/SelectedImageViewInterface.h"
 #include "analyzer/dataviews/TableViewInterface.h"
+#include "analyzer/dataviews/line/LinePlot.h"
 #include "apps/explorer/ImageViewEditors.h"
 #include "apps/explorer/PropertyEditors.h"
 #include "apps/explorer/ValueDistributionEditor.h"
@@ -94,12 +95,21 @@ public:
     add("Sort By", view->sortBy());
     add("Show Legend", view->showLegend());
     add("Show Lines", view->showLines());
+    if (auto linePlot = boost::dynamic_pointer_cast<LinePlot>(view))
+      add("Line Color", linePlot->lineColor());
     add("Color By Data", view->colorByData());
     add("Color Variable", view->colorVar());
     add("Symbol By Data", view->symbolByData());
     add("Symbol Variable", view->symbolVar());
+    addEnum("Symbol Shape",
+      view->symbolShape(),
+      { "None", "Cross", "Plus", "Square", "Circle", "Diamond" });
     add("Symbol Size", view->symbolSize());
+    add("Show Surrogate Model", view->showDerivedData());
+    add("Surrogate Model Line Color", view->derivedDataLineColor());
     addAxes(view->axisDetails());
+    if (const auto distribution = view->surrogateModelUserDistCollection())
+      m_layout.addRow("Value Distribution", new ValueDistributionEditor(distribution, &m_parent));
   }
 
 private:

@@ -42,7 +42,7 @@ const std::vector<ViewKinds::Kind>& ViewKinds::all()
     { "selected-cases", "Selected Cases", true },
     { "scatter3d", "3D Scatter Plot", true },
     { "scatter2d", "2D Scatter Plot", true },
-    { "line", "Line Plot", false },
+    { "line", "Line Plot", true },
     { "images", "Image Matrix", true },
     { "selected-images", "Selected Images", true },
   };

@@ -7,7 +7,7 @@
 #include "analyzer/dataviews/scatter3d/ShowDerivedDataProperty.h"
 #include "analyzer/dataviews/scatter3d/TableToStructuredGridAlgorithm.h"
 #include "host/project/Variable.h"
-#include "host/surrogate/SurrogateModelError.h"
+#include "host/surrogate/NoSurrogateModels.h"
 #include "host/surrogate/SurrogateModelManagerInterface.h"
 #include "host/surrogate/SurrogateModelQueryToTable.h"
 #include "host/vtkutil/vtkVnCommandProxy.h"
@@ -53,23 +53,6 @@ protected:
 };
 
 vtkStandardNewMacro(SurfaceTransformFilter);
-
-/// Stands in when the host has no surrogate models: nothing is an input, so no surface is
-/// ever relevant.
-class NoSurrogateModels : public SurrogateModelManagerInterface
-{
-public:
-  bool isInputVariable(uint64_t) const override { return false; }
-  std::vector<WeakPtr<Variable>> inputVariables() const override { return {}; }
-  std::vector<WeakPtr<Variable>> outputVariables() const override { return {}; }
-  std::vector<ModelSummary> modelSummaries() const override { return {}; }
-  std::vector<double> predict(uint64_t, const std::vector<double>&) const override
-  {
-    throw SurrogateModelError("This application has no surrogate models.");
-  }
-  double defaultInputValue(uint64_t) const override { return 0.0; }
-  uint64_t generation() const override { return 0; }
-};
 
 } // namespace
 

@@ -132,14 +132,6 @@ TEST_F(ManagerFixture, DestroyingTheManagerLeavesItsCommandsHarmless)
   EXPECT_EQ(stack.count(), 2);
 }
 
-TEST_F(ManagerFixture, ViewKindsNotBuiltYetThrowAndChangeNothing)
-{
-  EXPECT_THROW(manager->addLinePlot(), vantor::ExceptionBase);
-  EXPECT_TRUE(manager->dataViews().empty());
-  EXPECT_EQ(stack.count(), 0);
-  EXPECT_TRUE(created.empty());
-}
-
 TEST_F(ManagerFixture, SharedServicesAndDefaults)
 {
   EXPECT_EQ(manager->selectionColor(), QColor(255, 50, 0, 255));

@@ -105,20 +105,17 @@ TEST_F(ExplorerWindowTest, BrokenViewsDocumentsAreReportedAndEarlierViewsStay)
   const QString corrupted = writeFile(folder,
     "corrupted.xml",
     "<Views><TableView><UseFilters>1</UseFilters></TableView>"
-    "<LinePlotView/><Unknown/>"
+    "<Unknown/>"
     "<TableView><UseFilters>maybe</UseFilters><ColumnOrder>Case ID</ColumnOrder></TableView>"
     "<TableView/></Views>");
   EXPECT_FALSE(window.loadViews(corrupted));
-  ASSERT_EQ(window.problems().size(), 3);
-  EXPECT_TRUE(window.problems()[0].contains("View 2 of 5 (\"LinePlotView\") was skipped"))
-    << window.problems()[0].toStdString();
-  EXPECT_TRUE(window.problems()[0].contains("not available in this build"));
-  EXPECT_EQ(window.problems()[1].toStdString(),
-    "A view was not restored: View 3 of 5 (\"Unknown\") was skipped: there is no kind of view of "
+  ASSERT_EQ(window.problems().size(), 2);
+  EXPECT_EQ(window.problems()[0].toStdString(),
+    "A view was not restored: View 2 of 4 (\"Unknown\") was skipped: there is no kind of view of "
     "that name");
-  EXPECT_TRUE(window.problems()[2].contains(
-    "View 4 of 5 (\"TableView\"), setting UseFilters = \"maybe\": the text there is not a value"))
-    << window.problems()[2].toStdString();
+  EXPECT_TRUE(window.problems()[1].contains(
+    "View 3 of 4 (\"TableView\"), setting UseFilters = \"maybe\": the text there is not a value"))
+    << window.problems()[1].toStdString();
   EXPECT_EQ(kinds(), (QStringList{ "selected-cases", "table", "table" }))
     << "the view before the failure and the failing one stay; the one after is not made";
   EXPECT_TRUE(table(1)->useFilters()->value());
@@ -179,8 +176,6 @@ TEST_F(ExplorerWindowTest, ProjectsThatCannotBeOpenedLeaveTheOpenOneInPlace)
   EXPECT_FALSE(window.openFile(writeFile(folder, "bad.xml", "<Project><Variables>")));
   EXPECT_EQ(Project::project().recordCount(), 6);
   EXPECT_EQ(window.viewArea().count(), 1);
-  EXPECT_FALSE(window.addView("line"));
-  EXPECT_TRUE(window.problems().last().startsWith("Cannot add a line plot view: "));
 }
 
 TEST_F(ExplorerWindowTest, ViewsComeAndGoWithUndoAndThePanelsFollow)

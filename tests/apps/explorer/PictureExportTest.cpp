@@ -1,10 +1,12 @@
 #include "tests/apps/explorer/ExplorerTestFiles.h"
 
+#include "analyzer/dataviews/LinePlotInterface.h"
 #include "analyzer/dataviews/ScatterPlot2DInterface.h"
 #include "analyzer/dataviews/ScatterPlot3DInterface.h"
 #include "apps/explorer/ExplorerWindow.h"
 #include "apps/explorer/MouseModeToolBar.h"
 #include "apps/explorer/PropertyPanel.h"
+#include "host/viewsupport/AxisDetailsInterface.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -59,13 +61,25 @@ TEST(PictureExport, BatchExportWritesEveryViewAsAPictureAtTheAskedSize)
 {
   QTemporaryDir dir;
   const QString out = QDir(dir.path()).filePath("export");
-  const ExplorerRun run = runExplorer(
-    { "--sample", "--add", "scatter3d", "--add", "table", "--export", out, "--size", "320x240" },
+  const ExplorerRun run = runExplorer({ "--sample",
+                                        "--add",
+                                        "scatter3d",
+                                        "--add",
+                                        "line",
+                                        "--add",
+                                        "table",
+                                        "--export",
+                                        out,
+                                        "--size",
+                                        "320x240" },
     QProcessEnvironment::systemEnvironment());
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
   const QImage plot(QDir(out).filePath("scatter3d.png"));
   ASSERT_EQ(plot.size(), QSize(320, 240));
   EXPECT_TRUE(hasColourOtherThanWhite(plot)) << "the glyphs and axes are drawn";
+  const QImage line(QDir(out).filePath("line.png"));
+  ASSERT_EQ(line.size(), QSize(320, 240));
+  EXPECT_TRUE(hasColourOtherThanWhite(line));
   EXPECT_FALSE(QImage(QDir(out).filePath("table.png")).isNull());
   EXPECT_FALSE(QImage(QDir(out).filePath("selected-cases.png")).isNull());
 }
@@ -149,4 +163,47 @@ TEST(PictureExport, TwoDimensionalScatterOffersItsSettingsAndOnlyTheModesOfAChar
   const QString path = QDir(dir.path()).filePath("scatter2d.png");
   ASSERT_TRUE(window.exportCurrentView(path, QSize(300, 200)));
   EXPECT_EQ(QImage(path).size(), QSize(300, 200));
+}
+
+TEST(PictureExport, LinePlotOffersEverySettingTheModesAndFitToData)
+{
+  ExplorerWindow window(ExplorerWindow::Mode::Batch);
+  ASSERT_TRUE(window.openSample());
+  auto view = boost::dynamic_pointer_cast<LinePlotInterface>(window.addView("line"));
+  ASSERT_TRUE(view);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+  const QStringList labels = labelsOf(window.propertyPanel());
+  for (const char* label : { "X Variable",
+         "Y Variable",
+         "Sort By",
+         "Show Legend",
+         "Show Lines",
+         "Line Color",
+         "Color By Data",
+         "Symbol Shape",
+         "Symbol Size",
+         "Show Surrogate Model",
+         "Value Distribution" })
+    EXPECT_TRUE(labels.contains(label)) << label;
+
+  MouseModeToolBar& modes = window.mouseModes();
+  EXPECT_TRUE(modes.isEnabled());
+  modes.action(DataViewInterface::Zoom)->trigger();
+  EXPECT_EQ(view->mouseMode()->value(), DataViewInterface::Zoom);
+
+  const auto xAxis = view->axisDetails().at(0);
+  const double fitted = xAxis->max()->value();
+  xAxis->max()->setValue(fitted * 10);
+  ASSERT_TRUE(modes.fitAction()->isEnabled());
+  modes.fitAction()->trigger();
+  EXPECT_DOUBLE_EQ(xAxis->max()->value(), fitted);
+
+  QTemporaryDir dir;
+  const QString path = QDir(dir.path()).filePath("line.png");
+  ASSERT_TRUE(window.exportCurrentView(path, QSize(300, 200)));
+  EXPECT_TRUE(hasColourOtherThanWhite(QImage(path)));
+  window.addView("table");
+  EXPECT_FALSE(modes.fitAction()->isEnabled());
 }
