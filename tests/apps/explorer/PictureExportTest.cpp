@@ -47,12 +47,26 @@ bool hasColourOtherThanWhite(const QImage& image)
   return false;
 }
 
-QStringList labelsOf(PropertyPanel& panel)
+void expectLabels(PropertyPanel& panel, std::initializer_list<const char*> expected)
 {
   QStringList labels;
   for (QLabel* label : panel.findChildren<QLabel*>())
     labels << label->text();
-  return labels;
+  for (const char* label : expected)
+    EXPECT_TRUE(labels.contains(label)) << label;
+}
+
+// A shown window over the sample project with one plot of the given kind.
+template<class ViewInterface>
+boost::shared_ptr<ViewInterface> showPlot(ExplorerWindow& window, const QString& kind)
+{
+  if (!window.openSample())
+    return {};
+  auto view = boost::dynamic_pointer_cast<ViewInterface>(window.addView(kind));
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window))
+    return {};
+  return view;
 }
 
 } // namespace
@@ -105,15 +119,11 @@ TEST(PictureExport, WithoutADisplayPlotsAreReportedInOneLine)
 TEST(PictureExport, CurrentPlotExportsAndItsSettingsAndMouseModeAreOffered)
 {
   ExplorerWindow window(ExplorerWindow::Mode::Batch);
-  ASSERT_TRUE(window.openSample());
-  auto view = boost::dynamic_pointer_cast<ScatterPlot3DInterface>(window.addView("scatter3d"));
+  const auto view = showPlot<ScatterPlot3DInterface>(window, "scatter3d");
   ASSERT_TRUE(view);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-  const QStringList labels = labelsOf(window.propertyPanel());
-  for (const char* label : { "X Variable", "Color by Variable", "Size", "Shape", "Translucency" })
-    EXPECT_TRUE(labels.contains(label)) << label;
+  expectLabels(
+    window.propertyPanel(), { "X Variable", "Color by Variable", "Size", "Shape", "Translucency" });
 
   MouseModeToolBar& modes = window.mouseModes();
   EXPECT_TRUE(modes.isEnabled());
@@ -137,22 +147,18 @@ TEST(PictureExport, CurrentPlotExportsAndItsSettingsAndMouseModeAreOffered)
 TEST(PictureExport, TwoDimensionalScatterOffersItsSettingsAndOnlyTheModesOfACharts)
 {
   ExplorerWindow window(ExplorerWindow::Mode::Batch);
-  ASSERT_TRUE(window.openSample());
-  auto view = boost::dynamic_pointer_cast<ScatterPlot2DInterface>(window.addView("scatter2d"));
+  const auto view = showPlot<ScatterPlot2DInterface>(window, "scatter2d");
   ASSERT_TRUE(view);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-  const QStringList labels = labelsOf(window.propertyPanel());
-  for (const char* label : { "X Variable",
-         "Y Variable",
-         "Coloring Type",
-         "Color Variable",
-         "Color",
-         "Size",
-         "X Axis Minimum",
-         "Y Axis Grid Spacing" })
-    EXPECT_TRUE(labels.contains(label)) << label;
+  expectLabels(window.propertyPanel(),
+    { "X Variable",
+      "Y Variable",
+      "Coloring Type",
+      "Color Variable",
+      "Color",
+      "Size",
+      "X Axis Minimum",
+      "Y Axis Grid Spacing" });
 
   MouseModeToolBar& modes = window.mouseModes();
   EXPECT_FALSE(modes.action(DataViewInterface::Rotate)->isEnabled()) << "a chart cannot rotate";
@@ -168,25 +174,21 @@ TEST(PictureExport, TwoDimensionalScatterOffersItsSettingsAndOnlyTheModesOfAChar
 TEST(PictureExport, LinePlotOffersEverySettingTheModesAndFitToData)
 {
   ExplorerWindow window(ExplorerWindow::Mode::Batch);
-  ASSERT_TRUE(window.openSample());
-  auto view = boost::dynamic_pointer_cast<LinePlotInterface>(window.addView("line"));
+  const auto view = showPlot<LinePlotInterface>(window, "line");
   ASSERT_TRUE(view);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-  const QStringList labels = labelsOf(window.propertyPanel());
-  for (const char* label : { "X Variable",
-         "Y Variable",
-         "Sort By",
-         "Show Legend",
-         "Show Lines",
-         "Line Color",
-         "Color By Data",
-         "Symbol Shape",
-         "Symbol Size",
-         "Show Surrogate Model",
-         "Value Distribution" })
-    EXPECT_TRUE(labels.contains(label)) << label;
+  expectLabels(window.propertyPanel(),
+    { "X Variable",
+      "Y Variable",
+      "Sort By",
+      "Show Legend",
+      "Show Lines",
+      "Line Color",
+      "Color By Data",
+      "Symbol Shape",
+      "Symbol Size",
+      "Show Surrogate Model",
+      "Value Distribution" });
 
   MouseModeToolBar& modes = window.mouseModes();
   EXPECT_TRUE(modes.isEnabled());
