@@ -641,7 +641,7 @@ void ExplorerWindow::updateStatus()
   m_status->setText(QStringLiteral("%1 cases, %2 pass the filters, %3 selected")
                       .arg(Project::project().recordCount())
                       .arg(filtered.GetOutput()->GetNumberOfRows())
-                      .arg(selection().getSelections().size()));
+                      .arg(selection().sortedSelections().size()));
 }
 
 void ExplorerWindow::updateTitle(const QString& projectName)

@@ -4,6 +4,7 @@
 #include "host/viewsupport/SelectionModelInterface.h"
 #include "host/vtkutil/vtkVnCommandProxy.h"
 
+#include <algorithm>
 #include <set>
 #include <vtkChartXY.h>
 #include <vtkCommand.h>
@@ -67,14 +68,16 @@ void DataView2DSelectionSynchronizer::setPointPicker(boost::function<bool(uint64
 
 void DataView2DSelectionSynchronizer::updateChartSelections()
 {
-  const std::set<uint64_t> selected = m_plotSelectionModel->selectionModel()->getSelections();
+  const std::vector<uint64_t>& selected =
+    m_plotSelectionModel->selectionModel()->sortedSelections();
   for (const auto& plot : m_plots)
   {
     vtkNew<vtkIdTypeArray> points;
     vtkAbstractArray* ids = caseIds(plot);
     const vtkIdType rows = ids && !selected.empty() ? ids->GetNumberOfTuples() : 0;
     for (vtkIdType row = 0; row < rows; ++row)
-      if (selected.count(ids->GetVariantValue(row).ToTypeUInt64()))
+      if (std::binary_search(
+            selected.begin(), selected.end(), ids->GetVariantValue(row).ToTypeUInt64()))
         points->InsertNextValue(row);
     plot->SetSelection(points);
   }

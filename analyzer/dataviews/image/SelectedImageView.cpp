@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <boost/make_shared.hpp>
+#include <set>
 #include <vtkNew.h>
 
 const char* const SelectedImageView::m_domName = "SelectedImageView";
@@ -161,8 +162,10 @@ struct SelectedImageView::Impl
     if (suspended)
       return;
     std::vector<uint64_t> cases = displayedCases->value();
-    for (uint64_t caseId : selectionModel->getSelections())
-      if (std::find(cases.begin(), cases.end(), caseId) == cases.end())
+    // A set beside the list: a large selection must not cost a scan of the list per case.
+    std::set<uint64_t> shown(cases.begin(), cases.end());
+    for (uint64_t caseId : selectionModel->sortedSelections())
+      if (shown.insert(caseId).second)
         cases.push_back(caseId);
     displayedCases->setValue(cases);
   }
