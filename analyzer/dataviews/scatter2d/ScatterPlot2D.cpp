@@ -107,6 +107,8 @@ struct ScatterPlot2D::Impl
   vtkNew<vtkLookupTable> constraintTable;
   vtkSmartPointer<vtkVnCommandProxy> rampObserver;
   unsigned long rampObserverTag = 0;
+  vtkSmartPointer<vtkVnCommandProxy> renderObserver;
+  unsigned long renderObserverTag = 0;
 
   boost::shared_ptr<SpatialVariableProperty2D> x = boost::make_shared<SpatialVariableProperty2D>(0);
   boost::shared_ptr<SpatialVariableProperty2D> y = boost::make_shared<SpatialVariableProperty2D>(1);
@@ -161,9 +163,18 @@ struct ScatterPlot2D::Impl
     ramp->Build();
     contextView->SetRenderWindow(window);
     contextView->SetInteractor(window->GetInteractor());
+    // The colour bar shows with the window's own renders too (expose, resize), not only with
+    // the view's.
+    renderObserver = vtkSmartPointer<vtkVnCommandProxy>::Take(
+      vtkVnCommandProxy::New(vtkVnCommandProxy::Callback([this] { keepPointsBesideColorBar(); })));
+    renderObserverTag = window->AddObserver(vtkCommand::StartEvent, renderObserver);
   }
 
-  ~Impl() { ramp->RemoveObserver(rampObserverTag); }
+  ~Impl()
+  {
+    ramp->RemoveObserver(rampObserverTag);
+    window->RemoveObserver(renderObserverTag);
+  }
 
   void fillConstraintTable()
   {
@@ -330,6 +341,8 @@ struct ScatterPlot2D::Impl
   /// A colour bar in the right half keeps the points out of its strip.
   void keepPointsBesideColorBar()
   {
+    if (!legend)
+      return;
     const double left = legendBox().GetPosition()[0];
     chart->setFreeRightFraction(legend->isShown() && left > 0.5 ? 1.0 - left : 0.0);
   }
