@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <vtkAutoInit.h>
+#include <vtkAxis.h>
 #include <vtkChartLegend.h>
 #include <vtkContextScene.h>
 #include <vtkObjectFactory.h>
@@ -15,7 +16,10 @@ VTK_MODULE_INIT(vtkRenderingFreeType);
 
 vtkStandardNewMacro(ChartXY);
 
-ChartXY::ChartXY() = default;
+ChartXY::ChartXY()
+{
+  SetRenderEmpty(true);
+}
 ChartXY::~ChartXY() = default;
 
 void ChartXY::addLegend(vtkChartLegend* legend)
@@ -60,9 +64,22 @@ bool ChartXY::Paint(vtkContext2D* painter)
     }
     m_areaChanged = true;
   }
+  showAxesWhileEmpty();
   const bool painted = vtkChartXY::Paint(painter);
   m_areaChanged = false;
   return painted;
+}
+
+void ChartXY::showAxesWhileEmpty()
+{
+  bool anyVisible = false;
+  for (vtkIdType i = 0; i < GetNumberOfPlots() && !anyVisible; ++i)
+    anyVisible = GetPlot(i)->GetVisible();
+  SetAutoAxes(anyVisible);
+  if (anyVisible)
+    return;
+  for (int axis : { vtkAxis::LEFT, vtkAxis::BOTTOM, vtkAxis::RIGHT, vtkAxis::TOP })
+    GetAxis(axis)->SetVisible(axis == vtkAxis::LEFT || axis == vtkAxis::BOTTOM);
 }
 
 bool ChartXY::UpdateLayout(vtkContext2D* painter)

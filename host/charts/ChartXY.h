@@ -27,6 +27,8 @@ public:
   /// Keeps this fraction (0 to 1) of the scene's width, at its right, out of the chart, so that
   /// a colour bar there covers no point.
   void setFreeRightFraction(double fraction);
+  /// A chart without a visible plot still shows its left and bottom axes with their titles
+  /// (VTK would hide every axis), so that the user sees what the empty chart is of.
   bool Paint(vtkContext2D* painter) override;
 
   /// Sets the ranges of the axes that fit themselves (vtkAxis::AUTO) to the visible plots now,
@@ -40,6 +42,8 @@ protected:
   bool UpdateLayout(vtkContext2D* painter) override;
 
 private:
+  void showAxesWhileEmpty();
+
   std::vector<vtkSmartPointer<vtkChartLegend>> m_legends;
   double m_freeRight = 0.0;
   bool m_areaChanged = false;

@@ -328,9 +328,9 @@ struct LinePlot::Impl
     connections.add(synchronizer->signalSelectionChanged.connect(render));
     connections.add(pipeline->signalFilteredDataChanged.connect(render));
     connections.add(xProxy->signalValueChanged.connect(
-      [this](const VariablePtr&) { resetAxis(ChartAxes::bottom); }));
+      [this](const VariablePtr&) { axisVariableChanged(ChartAxes::bottom); }));
     connections.add(yProxy->signalValueChanged.connect(
-      [this](const VariablePtr&) { resetAxis(ChartAxes::left); }));
+      [this](const VariablePtr&) { axisVariableChanged(ChartAxes::left); }));
     connections.add(showLinesProxy->signalValueChanged.connect(
       [this](bool)
       {
@@ -367,6 +367,26 @@ struct LinePlot::Impl
   {
     window->RemoveObserver(renderObserverTag);
     renderObserverTag = window->AddObserver(vtkCommand::StartEvent, renderObserver);
+  }
+
+  /// A text variable on an axis places no case: the plots, which now read its column, leave
+  /// the chart at once, before anything asks them for points.
+  void axisVariableChanged(int axis)
+  {
+    if (!rawData->xVar()->placesPoints() || !rawData->yVar()->placesPoints())
+      removePlots();
+    resetAxis(axis);
+  }
+
+  void removePlots()
+  {
+    rawData->xVar()->clearPlots();
+    rawData->yVar()->clearPlots();
+    chart->ClearPlots();
+    shownRaw.clear();
+    shownDerived.clear();
+    synchronizer->setPlotsToSynchronize(shownRaw);
+    chartDirty = true;
   }
 
   /// Fits one axis to the cases, the surrogate lines hidden meanwhile.
@@ -576,9 +596,9 @@ struct LinePlot::Impl
       return;
     float top = float(windowSize[1]) - legendMargin;
     const float right = float(windowSize[0]) - legendMargin;
-    const std::pair<std::size_t, vtkChartLegend*> legends[] = { { 2, patternLegend },
-      { 0, colorLegend },
-      { 1, symbolLegend } };
+    const std::pair<std::size_t, vtkChartLegend*> legends[] = {
+      { 2, patternLegend }, { 0, colorLegend }, { 1, symbolLegend }
+    };
     for (const auto& [index, legend] : legends)
     {
       const float* point = legend->GetPoint();

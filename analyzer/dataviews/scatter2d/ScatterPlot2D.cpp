@@ -221,8 +221,9 @@ struct ScatterPlot2D::Impl
 
   void colorByVariable()
   {
+    // Text has no place on the ramp (and VTK cannot map it): the points keep one colour.
     const auto variable = colorVar->value().lock();
-    colorByArray(variable ? variable->name() : std::string());
+    colorByArray(variable && variable->isNumeric() ? variable->name() : std::string());
   }
 
   void updateColoring()
@@ -297,9 +298,9 @@ struct ScatterPlot2D::Impl
     connections.add(view.selectionModel()->signalSelectionChanged.connect(render));
     connections.add(synchronizer->signalSelectionChanged.connect(render));
     connections.add(x->signalValueChanged.connect(
-      [this](const VariablePtr&) { vtkChartUtils::resetAxisRange(*chart, ChartAxes::bottom); }));
+      [this](const VariablePtr&) { axisVariableChanged(ChartAxes::bottom); }));
     connections.add(y->signalValueChanged.connect(
-      [this](const VariablePtr&) { vtkChartUtils::resetAxisRange(*chart, ChartAxes::left); }));
+      [this](const VariablePtr&) { axisVariableChanged(ChartAxes::left); }));
     connections.add(scaling->signalValueChanged.connect([this](float) { applyMarkerSize(); }));
     connections.add(color->signalValueChanged.connect(
       [this](const QColor&)
@@ -317,6 +318,21 @@ struct ScatterPlot2D::Impl
     connections.add(
       Project::project().signalVariablesRemoved.connect([this](const TransactionRecord& record)
         { replaceRemovedVariables(record.removedVariables); }));
+  }
+
+  /// A text variable places no case: the points (and the filter regions along that axis) are
+  /// hidden instead of drawn nowhere.
+  void showPlotsWherePlaced()
+  {
+    const bool placed = x->placesPoints() && y->placesPoints();
+    pointPlot->SetVisible(placed);
+    regionPlot->SetVisible(placed);
+  }
+
+  void axisVariableChanged(int axis)
+  {
+    showPlotsWherePlaced();
+    vtkChartUtils::resetAxisRange(*chart, axis);
   }
 
   void applyMarkerSize() { pointPlot->SetMarkerSize(scaling->value() * baseMarkerSize); }
@@ -398,6 +414,7 @@ ScatterPlot2D::ScatterPlot2D(boost::shared_ptr<const DataPipelineManagerInterfac
   d.createAxes();
   d.buildPipeline();
   d.setDataDependentDefaults();
+  d.showPlotsWherePlaced();
   d.createLegend();
   d.updateColoring();
   d.connect();

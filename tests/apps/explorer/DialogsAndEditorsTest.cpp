@@ -144,6 +144,12 @@ TEST_F(ExplorerDialogs, EditorsFollowAndSetTheirProperties)
   EXPECT_EQ(stack.undoText(), "Change X Variable");
   stack.undo();
   EXPECT_EQ(combo->currentText(), "Width");
+  auto* axis = static_cast<QComboBox*>(
+    PropertyEditors::makeEditor(xVar, &parent, PropertyEditors::VariableChoice::Numeric));
+  EXPECT_EQ(axis->findText("Material"), -1) << "text places no case on an axis";
+  EXPECT_EQ(axis->count(), 5);
+  xVar->setValue(variable("Material"));
+  EXPECT_EQ(axis->currentText(), "Material") << "a text variable set anyway is shown";
 
   auto chosen = boost::make_shared<vantor::Property<std::vector<VariablePtr>>>(
     std::vector<VariablePtr>{ variable("Stress") });

@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QUndoStack>
 #include <QWidget>
+#include <vtkAxis.h>
 #include <vtkChartLegend.h>
 #include <vtkIdTypeArray.h>
 #include <vtkPen.h>
@@ -193,6 +194,31 @@ TEST_F(LinePlotTest, ReadsTheOlderPlotTypeAndWritesOnlyTheCurrentForm)
   EXPECT_EQ(legend(*restored, 1).GetPoint()[0], 120.0f);
   EXPECT_EQ(legend(*restored, 1).GetPoint()[1], 80.0f);
   EXPECT_EQ(testsupport::xmlText(restored->serializer()), xml);
+}
+
+TEST_F(LinePlotTest, TextOnAnAxisDrawsNoLineAndSaysWhyWhileTextGroupsLines)
+{
+  auto view = addView();
+  testsupport::readXml(view->serializer(),
+    "<LinePlotView><XVar>Label</XVar><SortBy>Label</SortBy><ColorVar>Label</ColorVar>"
+    "<ColorByData>1</ColorByData></LinePlotView>");
+  view->render();
+  EXPECT_TRUE(view->rawDataPlots().empty());
+  EXPECT_EQ(view->chart().GetNumberOfPlots(), 0);
+  vtkAxis* bottom = view->chart().GetAxis(vtkAxis::BOTTOM);
+  EXPECT_TRUE(bottom->GetVisible()) << "an empty chart still shows what it is of";
+  EXPECT_EQ(bottom->GetTitle(), "Label (text: not plotted)");
+  view->fitData();
+  view->showDerivedData()->setValue(true);
+  view->render();
+  EXPECT_TRUE(view->derivedDataPlots().empty());
+
+  view->xVar()->setValue(plateVariable("Thickness"));
+  view->render();
+  ASSERT_EQ(view->rawDataPlots().size(), 1u) << "one text group, sorted by text";
+  EXPECT_STREQ(view->rawDataPlots()[0]->GetLabel().c_str(), "Label=plate");
+  EXPECT_EQ(view->rawDataPlots()[0]->GetInput()->GetNumberOfRows(), 30);
+  EXPECT_EQ(bottom->GetTitle(), "Thickness");
 }
 
 TEST_F(LinePlotTest, SurrogateLinesAreDashedAndClicksPickOnlyCases)

@@ -9,6 +9,7 @@
 #include "host/filesystem/FileInfo.h"
 #include "host/pipeline/DataPipelineManager.h"
 #include "host/pipeline/RangeFilter.h"
+#include "host/plotsupport/ColorLegend.h"
 #include "host/plotsupport/InvalidPointsFilter.h"
 #include "host/project/Project.h"
 #include "host/project/ProjectContents.h"
@@ -46,7 +47,7 @@
 namespace
 {
 
-/// Cases 1..4: x and y independent, m and n dependent, q neither.
+/// Cases 1..4: x and y independent, m and n dependent, q neither, t text.
 void loadCases()
 {
   ProjectContents contents;
@@ -55,10 +56,11 @@ void loadCases()
   contents.addVariable("m", Variable::Dependent, ValueType::Real);
   contents.addVariable("n", Variable::Dependent, ValueType::Real);
   contents.addVariable("q", Variable::Other, ValueType::Real);
-  contents.addRecord(1, { 1.0, 10.0, 5.0, 5.0, 0.0 });
-  contents.addRecord(2, { 2.0, 30.0, 50.0, 50.0, 0.0 });
-  contents.addRecord(3, { 3.0, 20.0, 50.0, 50.0, 0.0 });
-  contents.addRecord(4, { 4.0, 40.0, 50.0, 5.0, 9.0 });
+  contents.addVariable("t", Variable::Other, ValueType::Text);
+  contents.addRecord(1, { 1.0, 10.0, 5.0, 5.0, 0.0, "A" });
+  contents.addRecord(2, { 2.0, 30.0, 50.0, 50.0, 0.0, "B" });
+  contents.addRecord(3, { 3.0, 20.0, 50.0, 50.0, 0.0, "A" });
+  contents.addRecord(4, { 4.0, 40.0, 50.0, 5.0, 9.0, "C" });
   Project::project().assign(std::move(contents));
 }
 
@@ -199,6 +201,29 @@ TEST_F(ScatterPlot2DTest, ReadsTheOlderColourByDataSwitch)
   auto restored = addView();
   testsupport::readXml(restored->serializer(), xml);
   EXPECT_EQ(restored->coloringType()->value(), ByRules);
+}
+
+TEST_F(ScatterPlot2DTest, TextOnAnAxisOrRampDrawsNothingThereAndSaysWhy)
+{
+  auto view = addView();
+  testsupport::readXml(view->serializer(),
+    "<Scatter2DView><XVar>t</XVar><ColorVar>t</ColorVar>"
+    "<ColoringType>ByRules</ColoringType></Scatter2DView>");
+  view->render();
+  vtkAxis* bottom = view->chart()->GetAxis(vtkAxis::BOTTOM);
+  EXPECT_FALSE(view->pointPlot()->GetVisible());
+  EXPECT_TRUE(bottom->GetVisible()) << "an empty chart still shows what it is of";
+  EXPECT_EQ(bottom->GetTitle(), "t (text: not plotted)");
+  view->coloringType()->setValue(ByVariable);
+  view->fitData();
+  view->render();
+  EXPECT_FALSE(view->legend()->isShown()) << "text has no colour ramp";
+
+  view->xVar()->setValue(variable("x"));
+  view->render();
+  EXPECT_TRUE(view->pointPlot()->GetVisible());
+  EXPECT_EQ(bottom->GetTitle(), "x");
+  EXPECT_EQ(view->pointTable()->GetNumberOfRows(), 4);
 }
 
 TEST_F(ScatterPlot2DTest, ClicksPickThePointWithinSixPixels)
