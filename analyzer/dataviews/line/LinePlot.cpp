@@ -6,6 +6,7 @@
 #include "analyzer/dataviews/line/DerivedDataPlotBuilder.h"
 #include "analyzer/dataviews/line/DerivedDataPropertySynchronizer.h"
 #include "analyzer/dataviews/line/DerivedDataRelevanceProperty.h"
+#include "analyzer/dataviews/line/FilteredCasesSource.h"
 #include "analyzer/dataviews/line/LinePlotInterpolationVariables.h"
 #include "analyzer/dataviews/line/RawDataPlotBuilder.h"
 #include "analyzer/dataviews/line/ShowChartLegendProperty.h"
@@ -156,7 +157,7 @@ struct LinePlot::Impl
   const std::string title = "Line Plot";
   boost::shared_ptr<const DataPipelineManagerInterface> pipeline;
   boost::shared_ptr<const SurrogateModelManagerInterface> surrogateModels;
-  vtkSmartPointer<vtkTableAlgorithm> output;
+  vtkNew<FilteredCasesSource> cases;
   vtkSmartPointer<vtkRenderWindow> window;
   vtkNew<vtkContextView> contextView;
   vtkSmartPointer<ChartXY> chart = vtkSmartPointer<ChartXY>::New();
@@ -223,9 +224,8 @@ struct LinePlot::Impl
     , pipeline(std::move(pipelineManager))
     , surrogateModels(
         surrogates ? std::move(surrogates) : boost::make_shared<const NoSurrogateModels>())
-    , output(pipeline->filteredOutput())
     , window(&renderWindow)
-    , rawData(std::make_unique<RawDataPlotBuilder>(output, lineColor))
+    , rawData(std::make_unique<RawDataPlotBuilder>(cases.Get(), lineColor))
     , xProxy(undoable<VariablePtr>("X Variable", rawData->xVar()))
     , yProxy(undoable<VariablePtr>("Y Variable", rawData->yVar()))
     , showLinesProxy(undoable<bool>("Show Lines", rawData->showLines()))
@@ -233,6 +233,7 @@ struct LinePlot::Impl
     , renderObserver(vtkSmartPointer<vtkVnCommandProxy>::Take(
         vtkVnCommandProxy::New(vtkVnCommandProxy::Callback([this] { view.update(); }))))
   {
+    cases->setPipeline(pipeline);
     contextView->GetScene()->AddItem(chart);
     axes = { boost::make_shared<AxisDetailsCharts>("X-Axis", chart, ChartAxes::bottom, xProxy),
       boost::make_shared<AxisDetailsCharts>("Y-Axis", chart, ChartAxes::left, yProxy) };

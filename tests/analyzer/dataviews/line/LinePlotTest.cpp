@@ -6,6 +6,7 @@
 #include "host/charts/ChartXY.h"
 #include "host/charts/ChartXYLocationTransformer.h"
 #include "host/filesystem/FileInfo.h"
+#include "host/pipeline/RangeFilter.h"
 #include "host/pipeline/ValueFilter.h"
 #include "host/project/Transaction.h"
 #include "host/serialization/SerializerInterface.h"
@@ -238,7 +239,6 @@ TEST_F(LinePlotTest, SurrogateLinesAreDashedAndClicksPickOnlyCases)
   const uint64_t id = cases->GetInput()->GetValue(7, 0).ToTypeUInt64();
   clickAt(*view, point, 5, -5);
   EXPECT_EQ(m_selection->getSelections(), (std::set<uint64_t>{ id }));
-  // The selection rebuilt the chart: its mask is part of the cases' table.
   EXPECT_EQ(view->rawDataPlots()[0]->GetSelection()->GetNumberOfTuples(), 1);
 
   // A point of the predicted line far from every case.
@@ -316,7 +316,7 @@ TEST_F(LinePlotTest, SelectionsAreSharedWithTheTableBothWays)
     cases->GetInput()->GetValue(cases->GetSelection()->GetValue(0), 0).ToTypeUInt64(), chosen);
 }
 
-TEST_F(LinePlotTest, ALineColourChangeRecoloursWithoutRunningATableAlgorithm)
+TEST_F(LinePlotTest, ALineColourOrASelectionChangeRunsNoTableAlgorithm)
 {
   auto view = addView();
   AlgorithmExecutionListener groups(view->rawDataBuilder().outputAlgorithm());
@@ -328,6 +328,7 @@ TEST_F(LinePlotTest, ALineColourChangeRecoloursWithoutRunningATableAlgorithm)
   EXPECT_FALSE(groups.algorithmHasExecuted());
   EXPECT_FALSE(cases.algorithmHasExecuted());
   EXPECT_EQ(view->rawDataPlots(), before) << "the chart was not rebuilt";
+
   unsigned char rgb[3];
   before[0]->GetColor(rgb);
   EXPECT_EQ(QColor(rgb[0], rgb[1], rgb[2]), QColor(0, 128, 0));
@@ -336,6 +337,23 @@ TEST_F(LinePlotTest, ALineColourChangeRecoloursWithoutRunningATableAlgorithm)
   view->sortBy()->setValue(plateVariable("Load"));
   view->render();
   EXPECT_TRUE(groups.algorithmHasExecuted()) << "the listeners do hear a re-sort";
+
+  // Cases that pass a filter are read again; a selection then only moves the highlight.
+  groups.reset();
+  m_pipeline->addFilter(boost::make_shared<RangeFilter>(plateVariable("Note"), 1.0, 20.0));
+  view->render();
+  EXPECT_TRUE(groups.algorithmHasExecuted());
+  ASSERT_EQ(view->rawDataPlots()[0]->GetInput()->GetNumberOfRows(), 20);
+  groups.reset();
+  const auto filtered = view->rawDataPlots();
+  m_selection->setSelection({ 3, 17, 29 });
+  EXPECT_FALSE(groups.algorithmHasExecuted());
+  EXPECT_EQ(view->rawDataPlots(), filtered);
+  vtkIdTypeArray* highlighted = filtered[0]->GetSelection();
+  std::set<uint64_t> shown;
+  for (vtkIdType i = 0; i < highlighted->GetNumberOfTuples(); ++i)
+    shown.insert(filtered[0]->GetInput()->GetValue(highlighted->GetValue(i), 0).ToTypeUInt64());
+  EXPECT_EQ(shown, (std::set<uint64_t>{ 3, 17 })) << "case 29 is filtered out";
 }
 
 TEST_F(LinePlotTest, RemovedVariablesAreReplacedAndASuspendedViewCatchesUp)
