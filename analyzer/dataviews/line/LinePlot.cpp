@@ -619,15 +619,12 @@ struct LinePlot::Impl
   {
     const float row = float(colorLegend->GetLabelSize()) + 2.0f * float(colorLegend->GetPadding());
     std::size_t rows = 2;
-    if (index == 0)
+    if (index < 2)
     {
-      colorLegend->updateEntries();
-      rows = colorLegend->entries().size() + 1;
-    }
-    else if (index == 1)
-    {
-      symbolLegend->updateEntries();
-      rows = symbolLegend->entries().size() + 1;
+      GroupLegendAbstract& legend =
+        index == 0 ? static_cast<GroupLegendAbstract&>(*colorLegend) : *symbolLegend;
+      legend.updateEntries();
+      rows = legend.rowsWithin(row, legend.availableHeight());
     }
     return row * float(rows) + 2.0f * float(colorLegend->GetPadding());
   }

@@ -133,6 +133,8 @@ struct ScatterPlot2D::Impl
   boost::shared_ptr<ColorLegend> legend;
   std::unique_ptr<DataView2DSelectionSynchronizer> synchronizer;
   AxisDetailsList axes;
+  /// The category legend was put where a document said.
+  bool chartLegendPlaced = false;
   SignalConnectionCollection connections;
 
   Impl(ScatterPlot2D& owner,
@@ -363,16 +365,26 @@ struct ScatterPlot2D::Impl
     chart->setFreeRightFraction(legend->isShown() && left > 0.5 ? 1.0 - left : 0.0);
   }
 
+  /// Where the user put the category legend; (0, 0) while it sits in its strip below the plot.
   std::vector<float> chartLegendPosition() const
   {
+    if (!chartLegendPlaced && !chart->legendMoved())
+      return { 0, 0 };
     const float* point = chart->GetLegend()->GetPoint();
     return { point[0], point[1] };
   }
 
+  /// A legend placed where it was saved stays there, over the plot, instead of in its strip.
   void setChartLegendPosition(const std::vector<float>& position)
   {
-    if (position.size() == 2)
-      chart->GetLegend()->SetPoint(position[0], position[1]);
+    if (position.size() != 2 || (position[0] == 0 && position[1] == 0))
+      return;
+    chartLegendPlaced = true;
+    vtkChartLegend* legend = chart->GetLegend();
+    legend->SetInline(true);
+    legend->SetHorizontalAlignment(vtkChartLegend::CUSTOM);
+    legend->SetVerticalAlignment(vtkChartLegend::CUSTOM);
+    legend->SetPoint(position[0], position[1]);
   }
 
   void registerSerializers(Serializer& serializer)
