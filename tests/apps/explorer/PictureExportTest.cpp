@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace
@@ -169,6 +170,27 @@ TEST(PictureExport, TwoDimensionalScatterOffersItsSettingsAndOnlyTheModesOfAChar
   const QString path = QDir(dir.path()).filePath("scatter2d.png");
   ASSERT_TRUE(window.exportCurrentView(path, QSize(300, 200)));
   EXPECT_EQ(QImage(path).size(), QSize(300, 200));
+}
+
+TEST(PictureExport, TextVariablesOnPlotAxesAreDrawnAsNothingWithoutErrors)
+{
+  ExplorerWindow window(ExplorerWindow::Mode::Batch);
+  ASSERT_TRUE(window.openSample());
+  QTemporaryDir dir;
+  ASSERT_TRUE(window.loadViews(explorertest::writeFile(QDir(dir.path()),
+    "text.xml",
+    "<Views><LinePlotView><XVar>Material</XVar><SortBy>Material</SortBy></LinePlotView>"
+    "<Scatter2DView><YVar>Material</YVar><ColorVar>Material</ColorVar>"
+    "<ColoringType>ByVariable</ColoringType></Scatter2DView>"
+    "<Scatter3DView><ZVar>Material</ZVar></Scatter3DView></Views>")));
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QStringList written = window.exportViews(QDir(dir.path()).filePath("out"));
+  for (const char* picture : { "line.png", "scatter2d.png", "scatter3d.png" })
+    EXPECT_TRUE(std::any_of(written.begin(),
+      written.end(),
+      [picture](const QString& path) { return path.endsWith(picture); }))
+      << picture;
 }
 
 TEST(PictureExport, LinePlotOffersEverySettingTheModesAndFitToData)
