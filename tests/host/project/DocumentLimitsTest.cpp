@@ -4,6 +4,7 @@
 #include "host/project/Project.h"
 #include "host/project/ProjectDocumentReader.h"
 #include "host/project/ProjectDocumentWriter.h"
+#include "tests/support/ErrorText.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,15 +19,7 @@ namespace
 
 std::string errorOf(const QString& path)
 {
-  try
-  {
-    ProjectDocumentReader::read(path);
-  }
-  catch (const ImportError& error)
-  {
-    return error.message();
-  }
-  return "";
+  return testsupport::errorOf<ImportError>([&] { ProjectDocumentReader::read(path); });
 }
 
 QString written(const QTemporaryDir& folder, const char* name, const QByteArray& content)

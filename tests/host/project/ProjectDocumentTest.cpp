@@ -2,6 +2,7 @@
 #include "host/project/ProjectDocumentReader.h"
 #include "host/project/ProjectDocumentWriter.h"
 #include "tests/host/project/StudyProject.h"
+#include "tests/support/ErrorText.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,15 +60,7 @@ protected:
     file.open(QIODevice::WriteOnly);
     file.write(content.toUtf8());
     file.close();
-    try
-    {
-      ProjectDocumentReader::read(path);
-    }
-    catch (const ImportError& error)
-    {
-      return error.message();
-    }
-    return "";
+    return testsupport::errorOf<ImportError>([&] { ProjectDocumentReader::read(path); });
   }
 
   QTemporaryDir m_folder;
