@@ -128,14 +128,14 @@ TEST_F(QueryTest, ExecutesOnlyWhenModelsOrSamplesChange)
 
   // Announcements that change nothing, and edits outside the models, leave it alone.
   m_variables->vary("Thickness", { 1.0, 3.0 }, 4);
-  setCell(2, "Note", 5.0);
+  setValue(2, "Note", 5.0);
   m_variables->suspend();
   m_variables->resume();
   EXPECT_FALSE(executed());
 
   m_variables->vary("Thickness", { 1.0, 2.0 }, 4);
   EXPECT_TRUE(executed());
-  setCell(2, "Stress", 5.0);
+  setValue(2, "Stress", 5.0);
   EXPECT_TRUE(executed());
   // A filter moving the default of the fixed Load re-samples.
   m_pipeline->addFilter(boost::make_shared<RangeFilter>(plateVariable("Load"), 10.0, 20.0));
@@ -167,7 +167,7 @@ TEST_F(QueryTest, FailuresGiveTheErrorTextOfShownOutputsOnly)
 
   // Cost has too few complete cases; the plot showing Stress does not care.
   for (uint64_t caseId = 1; caseId <= 28; ++caseId)
-    setCell(caseId, "Cost", Variant::null());
+    setValue(caseId, "Cost", Variant::null());
   EXPECT_TRUE(m_query->getLastError().empty()) << m_query->getLastError();
   EXPECT_TRUE(std::isnan(cell(0, "Cost")));
   m_variables->show("Cost");

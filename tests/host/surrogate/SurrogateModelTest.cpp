@@ -1,5 +1,6 @@
 #include "host/surrogate/SurrogateModel.h"
 #include "host/surrogate/SurrogateModelError.h"
+#include "tests/support/ErrorText.h"
 
 #include <cmath>
 #include <functional>
@@ -55,15 +56,7 @@ double largestError(const SurrogateModel& model, const Function& f)
 
 std::string fitError(const SurrogateModelSamples& samples)
 {
-  try
-  {
-    SurrogateModel model(samples);
-  }
-  catch (const SurrogateModelError& error)
-  {
-    return error.message();
-  }
-  return {};
+  return testsupport::errorOf<SurrogateModelError>([&] { SurrogateModel model(samples); });
 }
 
 } // namespace
