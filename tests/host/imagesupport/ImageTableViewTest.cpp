@@ -109,16 +109,8 @@ TEST_F(ImageTableViewTest, BrokenFilesBecomeErrorTilesWhileTheOthersLoad)
   EXPECT_EQ(centreOf(red), QColor(Qt::red));
   const QImage tile = missing.data(Qt::DecorationRole).value<QImage>();
   EXPECT_EQ(tile.pixelColor(2, 2), QColor(253, 236, 234));
-  EXPECT_EQ(loader()
-              .thumbnail(QString::fromStdString(model().imageAt(missing).lock()->filePath()),
-                zoomLevelToImageSize(properties->zoom()->value()))
-              .error,
-    "The file does not exist.");
   EXPECT_EQ(
-    loader()
-      .thumbnail(files.path("truncated.png"), zoomLevelToImageSize(properties->zoom()->value()))
-      .error,
-    "The file is truncated.");
+    truncated.data(Qt::DecorationRole).value<QImage>().pixelColor(2, 2), tile.pixelColor(2, 2));
   // Each arrival repainted the cell of its file.
   std::set<std::pair<int, int>> repainted;
   for (const auto& arguments : repaints)
