@@ -27,7 +27,6 @@ TEST_F(ImageViewFixture, ANewMatrixShowsTheFirstTagByNameWithoutAnUndoStep)
 {
   const auto view = manager->addImageView();
   EXPECT_EQ(view->title(), "Matrix View");
-  EXPECT_EQ(view->domName(), "ImageView");
   EXPECT_EQ(view->properties()->tagsToShow()->value(), std::vector<std::string>{ "approved" });
   ASSERT_EQ(stack().count(), 1);
   EXPECT_EQ(stack().text(0), "Add Matrix View");
