@@ -45,34 +45,20 @@ protected:
   QImageTableView& table() { return *view->tableView(); }
   ImageTableModel& model() { return dynamic_cast<ImageTableModel&>(*table().model()); }
 
-  QModelIndex cellOf(const std::string& fileName)
-  {
-    for (int row = 0; row < model().rowCount(); ++row)
-      for (int column = 0; column < model().columnCount(); ++column)
-      {
-        const auto auxFile = model().imageAt(model().index(row, column)).lock();
-        if (auxFile && QFileInfo(QString::fromStdString(auxFile->filePath())).fileName() ==
-                         QString::fromStdString(fileName))
-          return model().index(row, column);
-      }
-    return QModelIndex();
-  }
+  QModelIndex cellOf(const std::string& fileName) { return ::cellOf(table(), fileName); }
 
   std::set<std::string> selectedFiles()
   {
-    std::set<std::string> names;
-    for (const auto& image : view->selectedAuxFiles())
-      names.insert(
-        QFileInfo(QString::fromStdString(image.lock()->filePath())).fileName().toStdString());
-    return names;
+    const std::vector<std::string> names = namesOf(view->selectedAuxFiles());
+    return { names.begin(), names.end() };
   }
 
   void select(const std::vector<std::string>& fileNames)
   {
-    QItemSelection cells;
+    std::vector<QModelIndex> cells;
     for (const auto& name : fileNames)
-      cells.select(cellOf(name), cellOf(name));
-    table().selectionModel()->select(cells, QItemSelectionModel::ClearAndSelect);
+      cells.push_back(cellOf(name));
+    selectCells(table(), cells);
   }
 
   ImageFiles files;
