@@ -169,14 +169,9 @@ TEST_F(UnsavedWorkTest, OpeningAnotherProjectAsksFirst)
   ASSERT_TRUE(window.openFile(document));
   EXPECT_EQ(window.recentProjects().paths().mid(0, 2), (QStringList{ document, other }));
   addFilter();
-  QAction* recentOther = nullptr;
-  for (QAction* candidate : window.findChildren<QAction*>())
-    if (candidate->text() == "&2 other.xml")
-      recentOther = candidate;
-  ASSERT_NE(recentOther, nullptr);
   {
     MessageBoxAnswer save(QMessageBox::Save);
-    recentOther->trigger();
+    action("&2 other.xml").trigger();
     EXPECT_EQ(save.text, "Save changes to beams.xml?");
   }
   EXPECT_EQ(window.documentPath(), other);
@@ -206,14 +201,9 @@ TEST_F(UnsavedWorkTest, RecentProjectsKeepTheNewestFirstAndDropWhatIsGone)
   EXPECT_EQ(recent.paths().size(), RecentProjects::limit) << "no entry twice";
 
   addFilter();
-  QAction* gone = nullptr;
-  for (QAction* candidate : window.findChildren<QAction*>())
-    if (candidate->text() == "&1 p5.xml")
-      gone = candidate;
-  ASSERT_NE(gone, nullptr);
   {
     MessageBoxAnswer ok(QMessageBox::Ok);
-    gone->trigger();
+    action("&1 p5.xml").trigger();
     EXPECT_TRUE(ok.text.contains("no longer exists")) << ok.text.toStdString();
   }
   EXPECT_FALSE(recent.paths().contains(folder.filePath("p5.xml")));

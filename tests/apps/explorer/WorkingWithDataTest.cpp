@@ -11,6 +11,7 @@
 #include "host/pipeline/RangeFilter.h"
 #include "host/project/Project.h"
 #include "host/viewsupport/SelectionModel.h"
+#include "tests/support/ItemModels.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -37,12 +38,9 @@ protected:
     return *window.containerOf(view)->findChild<QTableView*>();
   }
 
-  int section(const QTableView& table, const QString& name) const
+  static int section(const QTableView& table, const QString& name)
   {
-    for (int column = 0; column < table.model()->columnCount(); ++column)
-      if (table.model()->headerData(column, Qt::Horizontal).toString() == name)
-        return column;
-    return -1;
+    return testsupport::columnNamed(*table.model(), name);
   }
 
   QTemporaryDir dir;
@@ -104,7 +102,7 @@ TEST_F(WorkingWithDataTest, ALatin1CsvOpensAndSaysSoOnce)
   EXPECT_EQ(window.problems().size(), before + 1) << "a UTF-8 file reads without a word";
 }
 
-TEST_F(WorkingWithDataTest, FilterPanelAndTablesFollowRemoveUndoAndRedoAtOnce)
+TEST_F(WorkingWithDataTest, FilterPanelEnablesAndRemovesFiltersAndFollowsUndoAndRedoAtOnce)
 {
   window.addView("table");
   FilterPanel& panel = window.filterPanel();
@@ -114,6 +112,14 @@ TEST_F(WorkingWithDataTest, FilterPanelAndTablesFollowRemoveUndoAndRedoAtOnce)
   QApplication::processEvents();
   EXPECT_EQ(rowTexts(list), (QStringList{ "Stress|Range|70 to 150" }));
 
+  // Unchecking disables the filter, as an undo step.
+  list.topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+  EXPECT_FALSE(window.pipeline().allFilters().front()->isEnabled());
+  EXPECT_TRUE(window.pipeline().filters().empty());
+  UndoStack::qUndoStack().undo();
+  EXPECT_TRUE(window.pipeline().allFilters().front()->isEnabled());
+
+  QApplication::processEvents();
   list.setCurrentItem(list.topLevelItem(0));
   panel.removeCurrentFilter();
   QApplication::processEvents();
