@@ -112,10 +112,7 @@ TEST_F(ConstraintVizTest, ViolatingValuesAreRedAlsoWhenSelected)
   EXPECT_TRUE(hasReddishPixel(paintCell(xCell(9))));
   EXPECT_TRUE(hasReddishPixel(paintCell(xCell(9), true)));
   EXPECT_FALSE(hasReddishPixel(paintCell(xCell(5))));
-}
-
-TEST_F(ConstraintVizTest, SelectedRowsUseALightColourThatRedTextStaysReadableOn)
-{
+  // Selected rows use a light colour that red text stays readable on.
   const QPalette palette = view->tableView().palette();
   EXPECT_GT(palette.color(QPalette::Active, QPalette::Highlight).lightness(), 180);
   EXPECT_GT(palette.color(QPalette::Inactive, QPalette::Highlight).lightness(), 180);
