@@ -39,10 +39,7 @@ ProcessResult runExplorer(const QStringList& arguments)
 
 QStringList lines(const QString& path)
 {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-    return {};
-  return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+  return QString::fromUtf8(testsupport::readFile(path)).split('\n', Qt::SkipEmptyParts);
 }
 
 QStringList filesIn(const QString& folder)

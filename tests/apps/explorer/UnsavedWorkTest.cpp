@@ -27,13 +27,6 @@
 namespace
 {
 
-QByteArray contentsOf(const QString& path)
-{
-  QFile file(path);
-  file.open(QIODevice::ReadOnly);
-  return file.readAll();
-}
-
 /// Answers the next message box with the button, as a user would click it, and keeps its text.
 class MessageBoxAnswer : public QObject
 {
@@ -74,7 +67,7 @@ protected:
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(window.openFile(explorertest::writeBeamsCsv(dir.path())));
     ASSERT_TRUE(window.saveProject(document));
-    saved = contentsOf(document);
+    saved = testsupport::readFile(document);
   }
 
   void addFilter()
@@ -141,13 +134,13 @@ TEST_F(UnsavedWorkTest, ClosingAChangedProjectAsksAndDoesWhatTheAnswerSays)
     EXPECT_TRUE(close());
     EXPECT_EQ(discard.answered, 1);
   }
-  EXPECT_EQ(contentsOf(document), saved) << "Discard leaves the file untouched";
+  EXPECT_EQ(testsupport::readFile(document), saved) << "Discard leaves the file untouched";
   {
     MessageBoxAnswer save(QMessageBox::Save);
     EXPECT_TRUE(close());
   }
-  EXPECT_NE(contentsOf(document), saved);
-  EXPECT_TRUE(contentsOf(document).contains("Stress")) << "Save wrote the filter";
+  EXPECT_NE(testsupport::readFile(document), saved);
+  EXPECT_TRUE(testsupport::readFile(document).contains("Stress")) << "Save wrote the filter";
   EXPECT_FALSE(window.isWindowModified());
 }
 

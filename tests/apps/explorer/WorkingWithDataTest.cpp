@@ -86,11 +86,8 @@ TEST_F(WorkingWithDataTest, ACsvWithMissingImagesOpensEveryCaseAndNamesTheFiles)
 
 TEST_F(WorkingWithDataTest, ALatin1CsvOpensAndSaysSoOnce)
 {
-  const QString path = QDir(dir.path()).filePath("latin.csv");
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("Case ID,Material\n1,M\xe9tal\n2,Acier tremp\xe9\n");
-  file.close();
+  const QString path = testsupport::writeFile(
+    QDir(dir.path()).filePath("latin.csv"), "Case ID,Material\n1,M\xe9tal\n2,Acier tremp\xe9\n");
   const int before = window.problems().size();
   ASSERT_TRUE(window.openFile(path));
   ASSERT_EQ(window.problems().size(), before + 1);
@@ -200,9 +197,8 @@ TEST_F(WorkingWithDataTest, ExportWritesTheCurrentTableOrEveryViewIntoAFolder)
   tableOf(view).sortByColumn(section(tableOf(view), "Length"), Qt::DescendingOrder);
   const QString path = QDir(dir.path()).filePath("current.csv");
   ASSERT_TRUE(window.exportMenu().exportCurrentView(path));
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+  const QStringList lines = QString::fromUtf8(testsupport::readFile(path)).split('\n');
+  ASSERT_GE(lines.size(), 2);
   EXPECT_EQ(lines[0], "Case ID,Length,Width,Material,Stress,Mass");
   EXPECT_TRUE(lines[1].startsWith("15,3,")) << "in the order shown";
 

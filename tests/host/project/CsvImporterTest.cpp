@@ -2,6 +2,7 @@
 #include "host/project/ImportError.h"
 #include "tests/host/project/StudyProject.h"
 #include "tests/support/ErrorText.h"
+#include "tests/support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,11 +18,7 @@ class CsvImporterTest : public ::testing::Test
 protected:
   QString write(const QString& name, const QByteArray& content)
   {
-    const QString path = m_folder.filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(content);
-    return path;
+    return testsupport::writeFile(m_folder.filePath(name), content);
   }
 
   void makeImage(const QString& name)

@@ -5,6 +5,7 @@
 #include "host/project/ProjectDocumentReader.h"
 #include "host/project/ProjectDocumentWriter.h"
 #include "tests/support/ErrorText.h"
+#include "tests/support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,11 +25,7 @@ std::string errorOf(const QString& path)
 
 QString written(const QTemporaryDir& folder, const char* name, const QByteArray& content)
 {
-  const QString path = folder.filePath(name);
-  QFile file(path);
-  file.open(QIODevice::WriteOnly);
-  file.write(content);
-  return path;
+  return testsupport::writeFile(folder.filePath(name), content);
 }
 
 } // namespace
@@ -89,9 +86,7 @@ TEST(DocumentLimits, LargeIdsAndInfinitiesRoundTripExactlyAndOverflowIsRefused)
   EXPECT_EQ(loaded.filters[0].low, -inf);
   EXPECT_EQ(loaded.filters[0].high, inf);
 
-  QFile file(path);
-  file.open(QIODevice::ReadOnly);
-  const QByteArray saved = file.readAll();
+  const QByteArray saved = testsupport::readFile(path);
   EXPECT_EQ(
     errorOf(written(
       folder, "overflow.vproj", QByteArray(saved).replace("high=\"inf\"", "high=\"1e999\""))),
