@@ -83,7 +83,7 @@ TEST_F(QueryTest, TableHoldsEveryCombinationOfInputValuesAndThePredictions)
   }
 }
 
-TEST_F(QueryTest, InputsNotVariedTakeTheMiddleOfTheFilteredRangeOrTheUsersPoints)
+TEST_F(QueryTest, InputsTakeTheMiddleOfTheFilteredRangeOrTheUsersPointsAndAGridOneValueEach)
 {
   makeQuery();
   m_variables->vary("Thickness", { 1.0, 3.0 }, 5);
@@ -102,16 +102,14 @@ TEST_F(QueryTest, InputsNotVariedTakeTheMiddleOfTheFilteredRangeOrTheUsersPoints
   collection.setDistribution("Load", 0, { 12.0, 20.0, 30.0 });
   m_collection->setValue(collection);
   EXPECT_EQ(table()->GetNumberOfRows(), 5);
-}
 
-TEST_F(QueryTest, GridFlagKeepsOneValuePerFixedInputAndTakesUserPointsForVariedOnes)
-{
+  // The grid flag keeps one value per fixed input and takes the user's points for varied ones.
   makeQuery(InterpolationVariablesAbstract::gridFlag);
   m_variables->vary("Thickness", { 1.0, 3.0 }, 100);
-  SurrogateModelUserDistCollection collection;
-  collection.setDistribution("Load", 1, { 30.0, 12.0, 20.0, 10.0 });
-  collection.setDistribution("Thickness", 1, { 1.0, 1.5, 2.0, 2.25, 2.5, 2.75, 3.0 });
-  m_collection->setValue(collection);
+  SurrogateModelUserDistCollection grid;
+  grid.setDistribution("Load", 1, { 30.0, 12.0, 20.0, 10.0 });
+  grid.setDistribution("Thickness", 1, { 1.0, 1.5, 2.0, 2.25, 2.5, 2.75, 3.0 });
+  m_collection->setValue(grid);
   EXPECT_EQ(table()->GetNumberOfRows(), 7);
   EXPECT_EQ(cell(6, "Thickness"), 3.0);
   EXPECT_EQ(cell(0, "Load"), 16.0);
