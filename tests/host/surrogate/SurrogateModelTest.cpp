@@ -61,7 +61,7 @@ std::string fitError(const SurrogateModelSamples& samples)
 
 } // namespace
 
-TEST(SurrogateModelTest, InterpolatesSmoothFunctionThroughCasesAndCloseBetweenThem)
+TEST(SurrogateModelTest, InterpolatesSmoothFunctionsCloselyAndLinearOnesExactlyWithEitherModel)
 {
   const SurrogateModelSamples samples = sampled(smooth, 80);
   SurrogateModel model(samples);
@@ -83,10 +83,8 @@ TEST(SurrogateModelTest, InterpolatesSmoothFunctionThroughCasesAndCloseBetweenTh
   SurrogateModel denser(sampled(smooth, 320));
   EXPECT_LT(largestError(denser, smooth), largestError(model, smooth) / 2.0);
   EXPECT_LT(denser.crossValidatedError(), model.crossValidatedError());
-}
 
-TEST(SurrogateModelTest, BothModelsReproduceLinearFunctionExactly)
-{
+  // Both models reproduce a linear function exactly.
   SurrogateModel interpolating(sampled(linear, 30));
   EXPECT_EQ(interpolating.kind(), SurrogateModel::Kind::RadialBasisFunction);
   EXPECT_LT(largestError(interpolating, linear), 1e-9);
