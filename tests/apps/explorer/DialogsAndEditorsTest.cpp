@@ -175,7 +175,7 @@ TEST_F(ExplorerDialogs, EditorsFollowAndSetTheirProperties)
   EXPECT_TRUE(std::isnan(scale->value()));
 }
 
-TEST_F(ExplorerDialogs, RefusedInputKeepsTheDialogsOpenWithTheInputInPlace)
+TEST_F(ExplorerDialogs, RefusedInputKeepsTheDialogsOpenAndRangeBoundsKeepTheExactEnds)
 {
   SelectCasesDialog select(&parent);
   select.show();
@@ -216,10 +216,8 @@ TEST_F(ExplorerDialogs, RefusedInputKeepsTheDialogsOpenWithTheInputInPlace)
   ASSERT_TRUE(window.openProject([&] { return import.takeProject(); }));
   EXPECT_EQ(Project::project().recordCount(), 3);
   EXPECT_TRUE(Project::project().auxFiles().empty());
-}
 
-TEST_F(ExplorerDialogs, RangeBoundsShowTheHintsPrecisionAndKeepTheExactEnds)
-{
+  // Range bounds show the hint's precision and keep the exact ends.
   ASSERT_TRUE(window.openFile(
     writeFile(QDir(dir.path()), "fine.csv", "Gap,Load\n0.123456789,1\n2.71828182845,2\n")));
   RangeFilterDialog dialog(&parent);
