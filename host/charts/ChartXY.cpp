@@ -30,6 +30,7 @@ ChartXY::ChartXY()
 {
   SetRenderEmpty(true);
 }
+
 ChartXY::~ChartXY() = default;
 
 void ChartXY::addLegend(vtkChartLegend* legend)
