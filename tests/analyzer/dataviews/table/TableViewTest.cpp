@@ -191,6 +191,13 @@ TEST_F(TableViewTest, ASavedColumnOrderSkipsNamesThatAreGone)
   setColumnOrder(header, { "gone", "label", "Case ID", "also gone", "x" });
   const std::vector<std::string> expected{ "label", "Case ID", "x", "n", "fixed", "!!" };
   EXPECT_EQ(columnOrder(header), expected);
+
+  // Applied again over a header the user has rearranged since.
+  header.moveSection(5, 0);
+  header.moveSection(4, 2);
+  setColumnOrder(header, { "!!", "fixed", "x" });
+  const std::vector<std::string> reordered{ "!!", "fixed", "x", "label", "n", "Case ID" };
+  EXPECT_EQ(columnOrder(header), reordered);
 }
 
 namespace
