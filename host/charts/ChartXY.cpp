@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vtkAutoInit.h>
 #include <vtkAxis.h>
 #include <vtkChartLegend.h>
@@ -152,8 +153,11 @@ void ChartXY::keepMarkersWhole()
   for (int index : { vtkAxis::LEFT, vtkAxis::BOTTOM })
   {
     vtkAxis* axis = GetAxis(index);
-    const double minimum = axis->GetMinimum();
-    const double maximum = axis->GetMaximum();
+    double minimum = axis->GetMinimum();
+    double maximum = axis->GetMaximum();
+    // The chart widens a single value v to (0.95 v, 1.05 v), which runs backwards when v < 0.
+    if (maximum < minimum)
+      std::swap(minimum, maximum);
     if (axis->GetBehavior() != vtkAxis::AUTO || !(maximum > minimum))
       continue;
     const float* from = axis->GetPoint1();

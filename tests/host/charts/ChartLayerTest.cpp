@@ -157,6 +157,17 @@ TEST_F(ChartLayerTest, AxisRangesAreUndoableFixedUntilFittedAndAnnounced)
   EXPECT_NE(axisX.max()->value(), 8);
 }
 
+TEST_F(ChartLayerTest, FittingOneNegativeValueGivesAnAxisRunningUpwards)
+{
+  for (vtkIdType row = 0; row < 3; ++row)
+    table->SetValue(row, 2, -2.09e-5);
+  table->Modified();
+  vtkChartUtils::fitData(*chart);
+  vtkAxis* left = chart->GetAxis(ChartAxes::left);
+  EXPECT_LT(left->GetMinimum(), -2.09e-5);
+  EXPECT_GT(left->GetMaximum(), -2.09e-5);
+}
+
 TEST_F(ChartLayerTest, GridSpacingSetsTheTicksAndIsPersistedWithTheRanges)
 {
   auto axisX = boost::make_shared<AxisDetailsCharts>("X-Axis", chart, ChartAxes::bottom, x);
