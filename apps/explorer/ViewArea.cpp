@@ -4,6 +4,7 @@
 #include "analyzer/dataviews/TableViewInterface.h"
 #include "apps/explorer/TableMarksLegend.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -29,7 +30,12 @@ void ViewArea::addView(QWidget* container, const boost::shared_ptr<DataViewInter
   m_views[page] = { container, view };
   const int index = addTab(page, title);
   if (m_deferCurrent > 0)
+  {
     m_lastAdded = page;
+    // Qt scans its whole queue of posted events for each new or deleted widget, so a queue
+    // left to grow over many added views made adding them take quadratic time.
+    QCoreApplication::sendPostedEvents();
+  }
   else
     setCurrentIndex(index);
 }
