@@ -4,8 +4,8 @@
 #   scripts/setup.sh test [ctest arguments...]
 # Environment: BUILD_DIR (default: build), BUILD_TYPE (default: RelWithDebInfo),
 #              SANITIZER (address, undefined or address,undefined),
-#              SANITIZER_BUILD_DIR (default: build-sanitize), SANITIZER_PASS (default: 0; 1
-#              adds a second test pass under AddressSanitizer and UndefinedBehaviorSanitizer).
+#              SANITIZER_BUILD_DIR (default: build-sanitize), SANITIZER_PASS (default: 1, a second
+#              test pass under AddressSanitizer and UndefinedBehaviorSanitizer; 0 skips it).
 set -euo pipefail
 
 mode=${1:-}
@@ -78,8 +78,8 @@ case "$mode" in
       # One display for the whole run: widget and rendering tests need OpenGL.
       VANTOR_FORCE_XVFB=1 with_display ctest --output-on-failure "$@"
     )
-    # The sanitizer pass joins the default run once the whole suite is known to pass under it.
-    if [ "${SANITIZER_PASS:-0}" = 1 ] && [ -z "${SANITIZER:-}" ]; then
+    # Memory errors, leaks and undefined behaviour fail the run as surely as a wrong result.
+    if [ "${SANITIZER_PASS:-1}" = 1 ] && [ -z "${SANITIZER:-}" ]; then
       sanitizer_pass "$@"
     fi
     ;;

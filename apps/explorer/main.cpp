@@ -1,5 +1,6 @@
 #include "apps/explorer/CommandLine.h"
 #include "apps/explorer/ExplorerStartup.h"
+#include "host/vtkutil/KeepGlDriverLoaded.h"
 
 #include <QApplication>
 #include <QSurfaceFormat>
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
   if (!options.exportDir.isEmpty() && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  keepGlDriverLoaded();
   QSurfaceFormat::setDefaultFormat(QVTKOpenGLNativeWidget::defaultFormat());
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vantor Explorer"));

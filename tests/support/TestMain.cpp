@@ -1,15 +1,12 @@
 #include "tests/support/QtMessageGuard.h"
 
 #include "host/core/UndoStack.h"
+#include "host/vtkutil/KeepGlDriverLoaded.h"
 
 #include <QApplication>
 #include <QSurfaceFormat>
 #include <QVTKOpenGLNativeWidget.h>
 #include <gtest/gtest.h>
-
-#if defined(__SANITIZE_ADDRESS__)
-#include <dlfcn.h>
-#endif
 
 namespace
 {
@@ -28,18 +25,6 @@ class UnexpectedMessageListener : public ::testing::EmptyTestEventListener
       ADD_FAILURE() << "unexpected message: " << message.toStdString();
   }
 };
-
-// Mesa unloads its software GL driver before the leak check, which then cannot name the driver's
-// own allocations and so cannot tell them from ours. Kept loaded, they fall under lsan.supp.
-void keepGlDriverLoaded()
-{
-#if defined(__SANITIZE_ADDRESS__)
-  const QByteArray folder = qEnvironmentVariableIsEmpty("LIBGL_DRIVERS_PATH")
-                              ? QByteArray(VANTOR_GL_DRIVER_DIR)
-                              : qgetenv("LIBGL_DRIVERS_PATH");
-  dlopen((folder + "/swrast_dri.so").constData(), RTLD_LAZY | RTLD_NODELETE);
-#endif
-}
 
 } // namespace
 
