@@ -1,23 +1,32 @@
 #include "bench/RatioReporter.h"
 
+#include "analyzer/dataviews/line/FilteredCasesSource.h"
 #include "analyzer/dataviews/line/RawDataPlotBuilder.h"
 #include "analyzer/dataviews/line/SolidLineColorAssigner.h"
 #include "analyzer/dataviews/line/SortTable.h"
 #include "analyzer/dataviews/line/SplitTableByColumn.h"
+#include "host/charts/ChartXY.h"
+#include "host/charts/DataView2DSelectionSynchronizer.h"
 #include "host/charts/SpatialVariableProperty2D.h"
 #include "host/core/UndoStack.h"
+#include "host/pipeline/DataPipelineManager.h"
+#include "host/plotsupport/PlotSelectionModel.h"
 #include "host/project/Project.h"
 #include "host/project/ProjectContents.h"
+#include "host/viewsupport/SelectionModel.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <boost/make_shared.hpp>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 #include <vtkDoubleArray.h>
+#include <vtkIdTypeArray.h>
 #include <vtkNew.h>
 #include <vtkPlot.h>
+#include <vtkRenderWindowInteractor.h>
 #include <vtkStringArray.h>
 #include <vtkTable.h>
 #include <vtkTrivialProducer.h>
@@ -169,8 +178,115 @@ void BuildPlotsBaseline(benchmark::State& state)
   splitBy(state, "group");
 }
 
+/// A line plot's side of the shared selection over a project of `rows` cases: the pipeline,
+/// one line of the cases sorted by x, and its highlight; two selections of a tenth of the
+/// cases each, scattered along the line, to replace one by the other.
+struct SelectionChain
+{
+  explicit SelectionChain(vtkIdType rows)
+  {
+    ProjectContents contents;
+    for (const char* name : { "x", "y" })
+      contents.addVariable(name, Variable::Independent, ValueType::Real);
+    contents.reserve(static_cast<std::size_t>(rows));
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> real(0.0, 1000.0);
+    for (vtkIdType row = 0; row < rows; ++row)
+      contents.addRecord(uint64_t(row + 1), { real(random), real(random) });
+    Project::project().assign(std::move(contents));
+
+    cases->setPipeline(pipeline);
+    builder.xVar()->setValue(Project::project().variable("x"));
+    builder.yVar()->setValue(Project::project().variable("y"));
+    builder.sortBy()->setValue(Project::project().variable("x"));
+    rebuild();
+    for (auto& tenth : tenths)
+      while (tenth.size() < std::size_t(rows / 10))
+        tenth.insert(random() % uint64_t(rows) + 1);
+  }
+
+  void rebuild()
+  {
+    builder.outputAlgorithm()->Update();
+    builder.rebuildPlots();
+    synchronizer.setPlotsToSynchronize(builder.plots());
+    synchronizer.updateChartSelections();
+  }
+
+  void replaceSelection(std::size_t turn)
+  {
+    selection->setSelection(tenths[turn % 2]);
+    builder.outputAlgorithm()->Update();
+    synchronizer.updateChartSelections();
+  }
+
+  UndoStack::SuspendUndoRecording notRecorded;
+  boost::shared_ptr<SelectionModel> selection = boost::make_shared<SelectionModel>();
+  boost::shared_ptr<DataPipelineManager> pipeline =
+    boost::make_shared<DataPipelineManager>(selection);
+  vtkNew<FilteredCasesSource> cases;
+  RawDataPlotBuilder builder{ cases.Get(), boost::make_shared<SolidLineColorAssigner>() };
+  vtkSmartPointer<ChartXY> chart = vtkSmartPointer<ChartXY>::New();
+  DataView2DSelectionSynchronizer synchronizer{ chart,
+    boost::make_shared<PlotSelectionModel>(nullptr, selection) };
+  std::set<uint64_t> tenths[2];
+};
+
+/// A new selection reaches the line's highlight; no table stage runs.
+void ReplaceSelection(benchmark::State& state)
+{
+  SelectionChain chain(state.range(0));
+  std::size_t turn = 0;
+  for (auto _ : state)
+    chain.replaceSelection(turn++);
+  state.counters["highlighted"] =
+    double(chain.builder.plots()[0]->GetSelection()->GetNumberOfTuples());
+}
+
+/// The same as the chart did it before: the selection made every table stage run again.
+void ReplaceSelectionRebuilding(benchmark::State& state)
+{
+  SelectionChain chain(state.range(0));
+  std::size_t turn = 0;
+  for (auto _ : state)
+  {
+    chain.selection->setSelection(chain.tenths[turn++ % 2]);
+    chain.cases->Modified();
+    chain.rebuild();
+  }
+}
+
+void sortSelectedIds(benchmark::State& state)
+{
+  const auto rows = uint64_t(state.range(0));
+  std::mt19937_64 random(7);
+  std::vector<uint64_t> ids;
+  for (uint64_t i = 0; i < rows / 10; ++i)
+    ids.push_back(random() % rows + 1);
+  for (auto _ : state)
+  {
+    std::vector<uint64_t> sorted = ids;
+    std::sort(sorted.begin(), sorted.end());
+    benchmark::DoNotOptimize(sorted.data());
+  }
+}
+
+void ReplaceSelectionBaseline(benchmark::State& state)
+{
+  sortSelectedIds(state);
+}
+
+void ReplaceSelectionRebuildingBaseline(benchmark::State& state)
+{
+  sortSelectedIds(state);
+}
+
 } // namespace
 
+BENCHMARK(ReplaceSelection)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReplaceSelectionBaseline)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReplaceSelectionRebuilding)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReplaceSelectionRebuildingBaseline)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildPlots)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildPlotsBaseline)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SortTableByReal)->Arg(1000000)->Unit(benchmark::kMillisecond);

@@ -1,10 +1,8 @@
 // Restores any bytes as a views document into the explorer's window (batch mode, offscreen),
 // whose manager makes every kind of view this build has. Problems are reported by the window;
 // anything else (a crash, an escaping exception, a sanitizer report) is a finding.
-#include "analyzer/dataviews/DataViewManager.h"
 #include "apps/explorer/ExplorerWindow.h"
 #include "fuzz/FuzzInput.h"
-#include "host/core/UndoStack.h"
 
 #include <QApplication>
 #include <memory>
@@ -22,15 +20,16 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
   qputenv("QT_QPA_PLATFORM", "offscreen");
   application = std::make_unique<QApplication>(*argc, *argv);
   window = std::make_unique<ExplorerWindow>(ExplorerWindow::Mode::Batch);
-  window->openSample();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
+  // A fresh project and manager for each input: a manager keeps the views it removed (for
+  // undo) until it goes, so reusing one would let earlier inputs slow the later ones.
+  window->openSample();
   window->loadViews(writeFuzzInput(data, size, "views.xml"));
-  for (const auto& view : window->manager()->dataViews())
-    window->manager()->removeView(view);
-  UndoStack::clear();
+  // No event loop runs here: without this, widgets deleted later would pile up across inputs.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return 0;
 }

@@ -28,6 +28,7 @@ binary=fuzz_${target//-/_}
 build_dir=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 
 export CCACHE_BASEDIR="$root"
+export CCACHE_NOHASHDIR=true
 CC=clang CXX=clang++ cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSANITIZER=address,undefined -DVANTOR_BUILD_FUZZERS=ON -DVANTOR_BUILD_TESTS=OFF \
   -DVANTOR_BUILD_BENCHMARKS=OFF >/dev/null

@@ -78,9 +78,10 @@ QWidget* makeNumberEditor(PropertyPtr<T> property, QWidget* parent)
 class VariableCombo : public QComboBox
 {
 public:
-  VariableCombo(PropertyPtr<VariablePtr> property, QWidget* parent)
+  VariableCombo(PropertyPtr<VariablePtr> property, VariableChoice choice, QWidget* parent)
     : QComboBox(parent)
     , m_property(std::move(property))
+    , m_choice(choice)
   {
   }
 
@@ -101,12 +102,18 @@ private:
   {
     clear();
     for (const auto& handle : Project::project().variables())
-      if (const auto variable = handle.lock())
+      if (const auto variable = handle.lock(); variable && offers(handle, *variable))
         addItem(QString::fromStdString(variable->name()),
           QVariant::fromValue<qulonglong>(variable->id()));
   }
 
+  bool offers(const VariablePtr& handle, const Variable& variable) const
+  {
+    return m_choice == VariableChoice::Any || variable.isNumeric() || handle == m_property->value();
+  }
+
   PropertyPtr<VariablePtr> m_property;
+  VariableChoice m_choice;
 };
 
 std::vector<VariablePtr> checkedVariables(const QListWidget& list)
@@ -259,9 +266,9 @@ QWidget* makeEditor(PropertyPtr<QColor> property, QWidget* parent)
   return button;
 }
 
-QWidget* makeEditor(PropertyPtr<VariablePtr> property, QWidget* parent)
+QWidget* makeEditor(PropertyPtr<VariablePtr> property, QWidget* parent, VariableChoice choice)
 {
-  auto* combo = new VariableCombo(property, parent);
+  auto* combo = new VariableCombo(property, choice, parent);
   follow(combo, property, [combo] { combo->showValue(); });
   QObject::connect(combo,
     QOverload<int>::of(&QComboBox::activated),

@@ -23,8 +23,18 @@ QWidget* makeEditor(PropertyPtr<double> property, QWidget* parent);
 QWidget* makeEditor(PropertyPtr<float> property, QWidget* parent);
 QWidget* makeEditor(PropertyPtr<uint64_t> property, QWidget* parent);
 QWidget* makeEditor(PropertyPtr<QColor> property, QWidget* parent);
-/// A choice among the project's variables.
-QWidget* makeEditor(PropertyPtr<VariablePtr> property, QWidget* parent);
+/// Which variables a variable setting offers: a plot's axes and colour ramps place cases by
+/// numbers; grouping and sorting take text too.
+enum class VariableChoice
+{
+  Any,
+  Numeric
+};
+
+/// A choice among the project's variables; the current one is offered whatever it is.
+QWidget* makeEditor(PropertyPtr<VariablePtr> property,
+  QWidget* parent,
+  VariableChoice choice = VariableChoice::Any);
 /// A checkable list of the project's variables, kept in project order.
 QWidget* makeEditor(PropertyPtr<std::vector<VariablePtr>> property, QWidget* parent);
 

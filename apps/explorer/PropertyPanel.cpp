@@ -57,14 +57,14 @@ public:
   void visit(boost::shared_ptr<ScatterPlot3DInterface> view) override
   {
     addMouseMode(*view);
-    add("X Variable", view->xVar());
-    add("Y Variable", view->yVar());
-    add("Z Variable", view->zVar());
+    addNumeric("X Variable", view->xVar());
+    addNumeric("Y Variable", view->yVar());
+    addNumeric("Z Variable", view->zVar());
     add("Color by Variable", view->colorByData());
-    add("Color Variable", view->colorVar());
+    addNumeric("Color Variable", view->colorVar());
     add("Color", view->color());
     add("Size by Data", view->sizeByData());
-    add("Size Variable", view->sizeVar());
+    addNumeric("Size Variable", view->sizeVar());
     add("Size", view->scalingFactor());
     addEnum("Shape", view->shape(), { "Sphere", "Cube" });
     add("Show Surrogate Model", view->derivedDataShow());
@@ -78,10 +78,10 @@ public:
   void visit(boost::shared_ptr<ScatterPlot2DInterface> view) override
   {
     addMouseMode(*view);
-    add("X Variable", view->xVar());
-    add("Y Variable", view->yVar());
+    addNumeric("X Variable", view->xVar());
+    addNumeric("Y Variable", view->yVar());
     addEnum("Coloring Type", view->coloringType(), { "Solid Color", "By Variable", "By Rules" });
-    add("Color Variable", view->colorVar());
+    addNumeric("Color Variable", view->colorVar());
     add("Color", view->color());
     add("Size", view->scalingFactor());
     addAxes(view->axisDetails());
@@ -90,8 +90,8 @@ public:
   void visit(boost::shared_ptr<LinePlotInterface> view) override
   {
     addMouseMode(*view);
-    add("X Variable", view->xVar());
-    add("Y Variable", view->yVar());
+    addNumeric("X Variable", view->xVar());
+    addNumeric("Y Variable", view->yVar());
     add("Sort By", view->sortBy());
     add("Show Legend", view->showLegend());
     add("Show Lines", view->showLines());
@@ -118,6 +118,14 @@ private:
   {
     if (property)
       m_layout.addRow(label, PropertyEditors::makeEditor(property, &m_parent));
+  }
+
+  // Axes and colour ramps place cases by numbers: text variables are not offered.
+  void addNumeric(const QString& label, const PropertyPtr<VariablePtr>& property)
+  {
+    if (property)
+      m_layout.addRow(label,
+        PropertyEditors::makeEditor(property, &m_parent, PropertyEditors::VariableChoice::Numeric));
   }
 
   template<class E>

@@ -140,7 +140,11 @@ void AxisDetailsCharts::applyGridSpacing()
 void AxisDetailsCharts::applyTitle()
 {
   const auto variable = m_variable->value().lock();
-  m_chart->GetAxis(m_axis)->SetTitle(variable ? variable->name() : std::string());
+  std::string title = variable ? variable->name() : std::string();
+  // The plots draw nothing along a text variable; the title says why.
+  if (variable && !variable->isNumeric())
+    title += " (text: not plotted)";
+  m_chart->GetAxis(m_axis)->SetTitle(title);
 }
 
 void AxisDetailsCharts::announceRange()

@@ -27,21 +27,36 @@ public:
   /// Keeps this fraction (0 to 1) of the scene's width, at its right, out of the chart, so that
   /// a colour bar there covers no point.
   void setFreeRightFraction(double fraction);
+  /// A chart without a visible plot still shows its left and bottom axes with their titles
+  /// (VTK would hide every axis), so that the user sees what the empty chart is of.
   bool Paint(vtkContext2D* painter) override;
 
   /// Sets the ranges of the axes that fit themselves (vtkAxis::AUTO) to the visible plots now,
-  /// not at the next paint.
+  /// not at the next paint, with room for the markers of the outermost cases.
   void fitAutomaticAxesToPlots();
+  /// Whether the chart's own legend is elsewhere than where the chart last laid it out: the
+  /// user dragged it.
+  bool legendMoved();
+
+  /// Pixels kept between the largest marker and the plot area's edge after a fit.
+  static constexpr float markerClearance = 2.0f;
 
 protected:
   ChartXY();
   ~ChartXY() override;
 
   bool UpdateLayout(vtkContext2D* painter) override;
+  void SetLegendPosition(const vtkRectf& rect) override;
 
 private:
+  void showAxesWhileEmpty();
+  /// Widens the fitted axes so that markers centred on the outermost cases are drawn whole.
+  void keepMarkersWhole();
+  float largestMarker();
+
   std::vector<vtkSmartPointer<vtkChartLegend>> m_legends;
   double m_freeRight = 0.0;
+  float m_laidOutLegend[2] = { 0, 0 };
   bool m_areaChanged = false;
 
   ChartXY(const ChartXY&) = delete;

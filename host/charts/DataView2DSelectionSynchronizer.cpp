@@ -31,6 +31,59 @@ vtkAbstractArray* caseIds(vtkPlot* plot)
   return table && table->GetNumberOfColumns() > 0 ? table->GetColumn(0) : nullptr;
 }
 
+/// Answers whether a case is selected: one bit per id over the selection's span when that is
+/// not much wider than the rows asked about (a bit test per row, as a shared selection of
+/// numbered cases usually is), else a binary search of the ascending ids.
+class SelectedIds
+{
+public:
+  SelectedIds(const std::vector<uint64_t>& ascending, vtkIdType rows)
+    : m_ids(ascending)
+  {
+    if (ascending.empty())
+      return;
+    m_first = ascending.front();
+    const uint64_t span = ascending.back() - m_first;
+    if (span / 8 > static_cast<uint64_t>(rows) + ascending.size())
+      return;
+    m_bits.assign(static_cast<std::size_t>(span / 64 + 1), 0);
+    for (uint64_t id : ascending)
+      m_bits[(id - m_first) / 64] |= uint64_t(1) << ((id - m_first) % 64);
+  }
+
+  bool contains(uint64_t id) const
+  {
+    if (m_bits.empty())
+      return std::binary_search(m_ids.begin(), m_ids.end(), id);
+    const uint64_t offset = id - m_first;
+    return id >= m_first && offset / 64 < m_bits.size() &&
+           (m_bits[offset / 64] >> (offset % 64) & 1) != 0;
+  }
+
+private:
+  const std::vector<uint64_t>& m_ids;
+  uint64_t m_first = 0;
+  std::vector<uint64_t> m_bits;
+};
+
+/// The rows of the plot's cases that are selected, ascending.
+void selectedRows(vtkAbstractArray& ids, const SelectedIds& selected, vtkIdTypeArray& rows)
+{
+  const vtkIdType count = ids.GetNumberOfTuples();
+  // Case ids are kept as the bits of a vtkIdType: read them without a variant per row.
+  if (auto* typed = vtkArrayDownCast<vtkIdTypeArray>(&ids))
+  {
+    const vtkIdType* values = typed->GetPointer(0);
+    for (vtkIdType row = 0; row < count; ++row)
+      if (selected.contains(static_cast<uint64_t>(values[row])))
+        rows.InsertNextValue(row);
+    return;
+  }
+  for (vtkIdType row = 0; row < count; ++row)
+    if (selected.contains(ids.GetVariantValue(row).ToTypeUInt64()))
+      rows.InsertNextValue(row);
+}
+
 } // namespace
 
 DataView2DSelectionSynchronizer::DataView2DSelectionSynchronizer(vtkSmartPointer<vtkChartXY> chart,
@@ -68,17 +121,19 @@ void DataView2DSelectionSynchronizer::setPointPicker(boost::function<bool(uint64
 
 void DataView2DSelectionSynchronizer::updateChartSelections()
 {
-  const std::vector<uint64_t>& selected =
+  const std::vector<uint64_t>& ascending =
     m_plotSelectionModel->selectionModel()->sortedSelections();
+  vtkIdType rows = 0;
+  for (const auto& plot : m_plots)
+    if (vtkAbstractArray* ids = caseIds(plot))
+      rows += ids->GetNumberOfTuples();
+  const SelectedIds selected(ascending, rows);
   for (const auto& plot : m_plots)
   {
     vtkNew<vtkIdTypeArray> points;
     vtkAbstractArray* ids = caseIds(plot);
-    const vtkIdType rows = ids && !selected.empty() ? ids->GetNumberOfTuples() : 0;
-    for (vtkIdType row = 0; row < rows; ++row)
-      if (std::binary_search(
-            selected.begin(), selected.end(), ids->GetVariantValue(row).ToTypeUInt64()))
-        points->InsertNextValue(row);
+    if (ids && !ascending.empty())
+      selectedRows(*ids, selected, *points);
     plot->SetSelection(points);
   }
 }

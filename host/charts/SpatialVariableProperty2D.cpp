@@ -22,6 +22,12 @@ void SpatialVariableProperty2D::clearPlots()
   m_plots.clear();
 }
 
+bool SpatialVariableProperty2D::placesPoints() const
+{
+  const auto variable = m_value.lock();
+  return variable && variable->isNumeric();
+}
+
 void SpatialVariableProperty2D::storeValue(const WeakPtr<Variable, uint64_t>& value)
 {
   m_value = value;

@@ -21,6 +21,9 @@ public:
   /// The plot reads the current variable's column at once and follows later changes.
   void addPlot(vtkPlot* plot);
   void clearPlots();
+  /// Whether the variable can place points: it exists and holds numbers. A text variable has
+  /// no positions, and a plot given its column as a coordinate fails to draw.
+  bool placesPoints() const;
 
 protected:
   void storeValue(const WeakPtr<Variable, uint64_t>& value) override;

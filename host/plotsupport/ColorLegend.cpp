@@ -149,7 +149,8 @@ boost::shared_ptr<Serializer> ColorLegend::serializer() const
 void ColorLegend::update()
 {
   const auto variable = m_colorVar->value().lock();
-  const bool shown = m_colorByData->value() && variable;
+  // Text has no place on a colour ramp.
+  const bool shown = m_colorByData->value() && variable && variable->isNumeric();
   if (shown)
   {
     double range[2];

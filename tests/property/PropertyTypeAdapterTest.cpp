@@ -1,4 +1,5 @@
 #include "property/PropertyInstantiations.h"
+#include "tests/support/ErrorText.h"
 
 #include <gtest/gtest.h>
 
@@ -45,15 +46,10 @@ TEST(PropertyTypeAdapter, FailuresBecomeInvalidValue)
     coloring,
     [](const Coloring_e& c) { return c == ByRules; },
     [](const bool& b) { return b ? ByRules : SolidColor; });
-  try
-  {
-    toRules.setValue(true);
-    FAIL() << "the wrapped validator was bypassed";
-  }
-  catch (const vantor::InvalidPropertyValueException& error)
-  {
-    EXPECT_STREQ(error.what(), "Invalid value.");
-  }
+  EXPECT_EQ(
+    testsupport::errorOf<vantor::InvalidPropertyValueException>([&] { toRules.setValue(true); }),
+    "Invalid value.")
+    << "the wrapped validator is not bypassed";
   EXPECT_EQ(coloring->value(), SolidColor);
 
   Adapter noConversion(

@@ -24,38 +24,30 @@ struct ProxyFixture : ::testing::Test
 
 } // namespace
 
-TEST_F(ProxyFixture, OneStepPerChangeWithTheLabelledText)
+TEST_F(ProxyFixture, OneStepPerChangeThatUndoAndRedoAnnounceTwice)
 {
   proxy->setValue(true);
   ASSERT_EQ(stack.count(), 1);
   EXPECT_EQ(stack.undoText(), "Change Use Filters");
   EXPECT_TRUE(wrapped->value());
   EXPECT_EQ(announced, std::vector<bool>{ true });
-
   proxy->setValue(true);
   EXPECT_EQ(stack.count(), 1) << "an unchanged value pushes nothing";
-}
 
-TEST_F(ProxyFixture, UndoAndRedoAnnounceTwice)
-{
-  proxy->setValue(true);
   announced.clear();
   stack.undo();
   EXPECT_FALSE(wrapped->value());
-  EXPECT_EQ(announced, (std::vector<bool>{ false, false }));
-  announced.clear();
   stack.redo();
   EXPECT_TRUE(proxy->value());
-  EXPECT_EQ(announced, (std::vector<bool>{ true, true }));
+  EXPECT_EQ(announced, (std::vector<bool>{ false, false, true, true }));
   EXPECT_EQ(stack.count(), 1) << "replaying records nothing new";
-}
 
-TEST_F(ProxyFixture, DirectChangeOfTheWrappedPropertyIsAnnouncedNotRecorded)
-{
-  wrapped->setValue(true);
-  EXPECT_EQ(stack.count(), 0);
-  EXPECT_EQ(announced, std::vector<bool>{ true });
-  EXPECT_TRUE(proxy->value());
+  // A direct change of the wrapped property is announced, not recorded.
+  announced.clear();
+  wrapped->setValue(false);
+  EXPECT_EQ(stack.count(), 1);
+  EXPECT_EQ(announced, std::vector<bool>{ false });
+  EXPECT_FALSE(proxy->value());
 }
 
 TEST_F(ProxyFixture, PushesOfListenersJoinTheSameStep)

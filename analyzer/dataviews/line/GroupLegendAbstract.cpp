@@ -3,10 +3,12 @@
 #include "host/project/Variable.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <vtkBrush.h>
 #include <vtkChart.h>
 #include <vtkContext2D.h>
+#include <vtkContextScene.h>
 #include <vtkPen.h>
 #include <vtkPlotPoints.h>
 #include <vtkTable.h>
@@ -79,7 +81,7 @@ vtkRectf GroupLegendAbstract::GetBoundingRect(vtkContext2D* painter)
   }
   const float width =
     std::max(titleWidth + 2 * Padding, widest + float(SymbolWidth) + 3 * float(Padding));
-  const float height = row * float(m_entries.size() + 1) + float(Padding);
+  const float height = row * float(rowsWithin(row, availableHeight())) + float(Padding);
   float x = Point[0] - width;
   float y = Point[1] - height;
   if (HorizontalAlignment == LEFT)
@@ -110,11 +112,38 @@ bool GroupLegendAbstract::Paint(vtkContext2D* painter)
   const float left = rect.GetX() + float(Padding);
   float centre = rect.GetY() + rect.GetHeight() - float(Padding) / 2 - row / 2;
   painter->DrawString(left, centre, m_title);
-  for (const Entry& entry : m_entries)
+  const std::size_t rows = rowsWithin(row, availableHeight());
+  const std::size_t shown = rows - 1 < m_entries.size() ? rows - 2 : m_entries.size();
+  for (std::size_t i = 0; i < shown; ++i)
   {
     centre -= row;
-    drawSymbol(painter, entry, left, centre);
-    painter->DrawString(left + float(SymbolWidth + Padding), centre, entry.label);
+    drawSymbol(painter, m_entries[i], left, centre);
+    painter->DrawString(left + float(SymbolWidth + Padding), centre, m_entries[i].label);
   }
+  if (shown < m_entries.size())
+    painter->DrawString(
+      left, centre - row, "\u2026 " + std::to_string(m_entries.size() - shown) + " more");
   return true;
+}
+
+std::size_t GroupLegendAbstract::rowsWithin(float row, float available) const
+{
+  // The title, at least one entry and the row that counts the others.
+  const std::size_t fitting = std::max<std::size_t>(3, std::size_t((available - Padding) / row));
+  return std::min(m_entries.size() + 1, fitting);
+}
+
+float GroupLegendAbstract::availableHeight()
+{
+  vtkContextScene* scene = GetScene();
+  if (!scene || scene->GetSceneHeight() <= 0)
+    return std::numeric_limits<float>::max();
+  const float height = float(scene->GetSceneHeight());
+  // The legend grows away from its point: down from it unless aligned otherwise.
+  float room = height - 2 * edgeMargin;
+  if (VerticalAlignment == BOTTOM)
+    room = height - Point[1] - edgeMargin;
+  else if (VerticalAlignment != CENTER)
+    room = Point[1] - edgeMargin;
+  return std::min(room, height - 2 * edgeMargin);
 }

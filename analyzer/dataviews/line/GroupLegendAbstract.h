@@ -29,6 +29,14 @@ public:
   void updateEntries();
   /// The rows as last read.
   const std::vector<Entry>& entries() const { return m_entries; }
+  /// Rows drawn, the title's included, when each is `row` high within `available`: a legend
+  /// taller than that shows the entries that fit and a last row counting the others.
+  std::size_t rowsWithin(float row, float available) const;
+  /// The height between the legend's point and the scene's edge it grows towards, less a
+  /// margin: no legend grows out of its chart.
+  float availableHeight();
+  /// Space kept between a legend and the scene's edges, in pixels.
+  static constexpr float edgeMargin = 10.0f;
 
   void Update() override;
   vtkRectf GetBoundingRect(vtkContext2D* painter) override;

@@ -1,20 +1,18 @@
 #include "analyzer/dataviews/line/LinePlot.h"
 
 #include "analyzer/dataviews/DataViewVisitorInterface.h"
-#include "analyzer/dataviews/line/AutoSequencedValueLineStyleAssigner.h"
-#include "analyzer/dataviews/line/ColorByLegend.h"
 #include "analyzer/dataviews/line/DerivedDataPlotBuilder.h"
-#include "analyzer/dataviews/line/DerivedDataPropertySynchronizer.h"
 #include "analyzer/dataviews/line/DerivedDataRelevanceProperty.h"
+#include "analyzer/dataviews/line/DerivedDataVisibilityProperty.h"
+#include "analyzer/dataviews/line/FilteredCasesSource.h"
+#include "analyzer/dataviews/line/LinePlotDerivedData.h"
+#include "analyzer/dataviews/line/LinePlotElements.h"
 #include "analyzer/dataviews/line/LinePlotInterpolationVariables.h"
+#include "analyzer/dataviews/line/LinePlotLegends.h"
+#include "analyzer/dataviews/line/LinePlotStyles.h"
+#include "analyzer/dataviews/line/LinePlotVariables.h"
 #include "analyzer/dataviews/line/RawDataPlotBuilder.h"
-#include "analyzer/dataviews/line/ShowChartLegendProperty.h"
 #include "analyzer/dataviews/line/SolidLineColorAssigner.h"
-#include "analyzer/dataviews/line/SurrogateModelLinePatternLegend.h"
-#include "analyzer/dataviews/line/SymbolByLegend.h"
-#include "analyzer/dataviews/serialize/AxisDetailsSerializer.h"
-#include "analyzer/dataviews/serialize/GenericSerializer.h"
-#include "analyzer/dataviews/serialize/VectorSerializerInstantiations.h"
 #include "host/charts/AxisDetailsCharts.h"
 #include "host/charts/ChartAxes.h"
 #include "host/charts/ChartXY.h"
@@ -28,28 +26,23 @@
 #include "host/core/UndoStack.h"
 #include "host/pipeline/DataPipelineManagerInterface.h"
 #include "host/plotsupport/PlotSelectionModel.h"
-#include "host/project/AxisVariableProvider.h"
 #include "host/project/Project.h"
 #include "host/project/TransactionRecord.h"
-#include "host/serialization/QColorSerializer.h"
 #include "host/serialization/Serializer.h"
-#include "host/serialization/VariableInfoSerializer.h"
 #include "host/surrogate/NoSurrogateModels.h"
 #include "host/surrogate/SurrogateModelQueryToTable.h"
-#include "host/surrogate/SurrogateModelUserDistCollectionSerializer.h"
 #include "host/viewsupport/SelectionModelInterface.h"
 #include "host/vtkutil/AlgorithmExecutionListener.h"
 #include "host/vtkutil/vtkVnCommandProxy.h"
 #include "property/PropertyInstantiations.h"
 
 #include <QColor>
-#include <array>
 #include <boost/make_shared.hpp>
 #include <vtkAxis.h>
 #include <vtkContextScene.h>
 #include <vtkContextView.h>
 #include <vtkPen.h>
-#include <vtkPlotPoints.h>
+#include <vtkPlot.h>
 #include <vtkRenderWindow.h>
 #include <vtkRenderWindowInteractor.h>
 #include <vtkTable.h>
@@ -60,24 +53,6 @@ const int LinePlot::pixelSelectionTolerance = 6;
 namespace
 {
 
-/// Marker size at a symbol size of 1.
-const float baseMarkerSize = 11.5f;
-/// Marker style that keeps a lone case visible when no symbols are asked for.
-const int circleMarker = vtkPlotPoints::CIRCLE;
-const std::vector<unsigned long> groupColors = { 0xFF0000,
-  0xFFA800,
-  0x66CC33,
-  0x05E0DB,
-  0x0000FF,
-  0x94147C };
-const std::vector<int> groupMarkers = { vtkPlotPoints::PLUS,
-  vtkPlotPoints::SQUARE,
-  vtkPlotPoints::CROSS,
-  vtkPlotPoints::CIRCLE,
-  vtkPlotPoints::DIAMOND };
-/// Distance of the first legend's corner from the upper right corner of the window.
-const float legendMargin = 30.0f;
-
 template<class T>
 boost::shared_ptr<vantor::PropertyAbstract<T>> undoable(const char* label,
   boost::shared_ptr<vantor::PropertyAbstract<T>> property)
@@ -85,78 +60,19 @@ boost::shared_ptr<vantor::PropertyAbstract<T>> undoable(const char* label,
   return boost::make_shared<vantor::UndoablePropertyProxy<T>>(label, std::move(property));
 }
 
-std::string variableName(const PropertyPtr<VariablePtr>& property)
-{
-  const auto variable = property->value().lock();
-  return variable ? variable->name() : std::string();
-}
-
-/// The defaults a new view takes from the project's variables, and what replaces a removed one.
-struct DefaultVariables
-{
-  VariablePtr x, y, color, symbol;
-
-  DefaultVariables()
-  {
-    AxisVariableProvider provider(Project::project().variables());
-    x = provider.next(Variable::Independent);
-    y = provider.next(Variable::Dependent);
-    color = provider.next(Variable::Independent);
-    symbol = provider.next(Variable::Independent);
-  }
-};
-
-/// "Name=value" of the plot's group for one grouping variable.
-std::string groupLabel(vtkPlot& plot, const std::string& name)
-{
-  vtkTable* table = plot.GetInput();
-  vtkAbstractArray* column = table ? table->GetColumnByName(name.c_str()) : nullptr;
-  if (!column || column->GetNumberOfTuples() == 0)
-    return name + "=";
-  return name + "=" + column->GetVariantValue(0).ToString();
-}
-
 } // namespace
 
+/// The chart, the cases' plot builder and the settings the view holds itself; the surrogate
+/// lines, legends, styles, saved elements and variable defaults have classes of their own.
 struct LinePlot::Impl
 {
-  /// Surrogate lines are drawn while the user asks for them and they make sense.
-  class DerivedDataVisibilityProperty : public vantor::PropertyAbstract<bool>
-  {
-  public:
-    DerivedDataVisibilityProperty(PropertyPtr<bool> show, PropertyPtr<bool> relevance)
-      : m_show(std::move(show))
-      , m_relevance(std::move(relevance))
-    {
-      m_value = compute();
-      for (const auto& input : { m_show, m_relevance })
-        m_connections.add(input->signalValueChanged.connect([this](bool) { update(); }));
-    }
-
-  private:
-    void storeValue(const bool&) override {}
-    bool retrieveValue() const override { return m_value; }
-    bool compute() const { return m_show->value() && m_relevance->value(); }
-    void update()
-    {
-      const bool value = compute();
-      if (value == m_value)
-        return;
-      m_value = value;
-      signalValueChanged(m_value);
-    }
-
-    PropertyPtr<bool> m_show;
-    PropertyPtr<bool> m_relevance;
-    bool m_value = false;
-    SignalConnectionCollection m_connections;
-  };
+  using DerivedDataVisibilityProperty = ::DerivedDataVisibilityProperty;
 
   LinePlot& view;
   const std::string title = "Line Plot";
   boost::shared_ptr<const DataPipelineManagerInterface> pipeline;
   boost::shared_ptr<const SurrogateModelManagerInterface> surrogateModels;
-  vtkSmartPointer<vtkTableAlgorithm> output;
+  vtkNew<FilteredCasesSource> cases;
   vtkSmartPointer<vtkRenderWindow> window;
   vtkNew<vtkContextView> contextView;
   vtkSmartPointer<ChartXY> chart = vtkSmartPointer<ChartXY>::New();
@@ -173,6 +89,8 @@ struct LinePlot::Impl
   PropertyPtr<VariablePtr> xProxy;
   PropertyPtr<VariablePtr> yProxy;
   PropertyPtr<bool> showLinesProxy;
+  LinePlotVariables variables;
+  LinePlotStyles styles;
   QColor selectionColor = Qt::red;
   AxisDetailsList axes;
   boost::shared_ptr<VTKChartsMouseModeProperty> mouseMode;
@@ -181,36 +99,14 @@ struct LinePlot::Impl
     boost::make_shared<vantor::Property<SurrogateModelUserDistCollection>>();
   PropertyPtr<SurrogateModelUserDistCollection> distributionsProxy =
     undoable<SurrogateModelUserDistCollection>("Value Distribution", distributions);
-  boost::shared_ptr<DerivedDataRelevanceProperty> relevance;
-  boost::shared_ptr<LinePlotInterpolationVariables> interpolation;
-  vtkSmartPointer<SurrogateModelQueryToTable> query;
-  vtkSmartPointer<vtkVnCommandProxy> queryObserver;
-  unsigned long queryObserverTag = 0;
-  boost::shared_ptr<SolidLineColorAssigner> derivedLineColor =
-    boost::make_shared<SolidLineColorAssigner>();
-  PropertyPtr<QColor> derivedLineColorProxy =
-    undoable<QColor>("Surrogate Model Line Color", derivedLineColor);
-  std::unique_ptr<DerivedDataPlotBuilder> derivedData;
-  boost::shared_ptr<vantor::Property<bool>> showDerived =
-    boost::make_shared<vantor::Property<bool>>(false);
-  PropertyPtr<bool> showDerivedProxy = undoable<bool>("Show Surrogate Model", showDerived);
-  boost::shared_ptr<DerivedDataVisibilityProperty> derivedVisible;
-  std::unique_ptr<DerivedDataPropertySynchronizer> derivedSettings;
-
-  vtkNew<ColorByLegend> colorLegend;
-  vtkNew<SymbolByLegend> symbolLegend;
-  vtkNew<SurrogateModelLinePatternLegend> patternLegend;
-  boost::shared_ptr<ShowChartLegendProperty> showLegend;
-  PropertyPtr<bool> showLegendProxy;
-  /// Where each legend was last placed by the view; a legend elsewhere was put there.
-  std::array<std::array<float, 2>, 3> placedLegendPoints{};
+  std::unique_ptr<LinePlotDerivedData> derived;
+  std::unique_ptr<LinePlotLegends> legends;
+  std::unique_ptr<LinePlotElements> elements;
 
   std::unique_ptr<DataView2DSelectionSynchronizer> synchronizer;
   std::vector<vtkSmartPointer<vtkPlot>> shownRaw;
   std::vector<vtkSmartPointer<vtkPlot>> shownDerived;
   bool chartDirty = true;
-  /// "PlotType" "Lines" meant no symbols, whatever "SymbolShape" says.
-  bool legacyLinesOnly = false;
   SignalConnectionCollection connections;
   vtkSmartPointer<vtkVnCommandProxy> renderObserver;
   unsigned long renderObserverTag = 0;
@@ -223,16 +119,18 @@ struct LinePlot::Impl
     , pipeline(std::move(pipelineManager))
     , surrogateModels(
         surrogates ? std::move(surrogates) : boost::make_shared<const NoSurrogateModels>())
-    , output(pipeline->filteredOutput())
     , window(&renderWindow)
-    , rawData(std::make_unique<RawDataPlotBuilder>(output, lineColor))
+    , rawData(std::make_unique<RawDataPlotBuilder>(cases.Get(), lineColor))
     , xProxy(undoable<VariablePtr>("X Variable", rawData->xVar()))
     , yProxy(undoable<VariablePtr>("Y Variable", rawData->yVar()))
     , showLinesProxy(undoable<bool>("Show Lines", rawData->showLines()))
+    , variables(xProxy, yProxy, *rawData)
+    , styles(*rawData, shape, size)
     , mouseMode(boost::make_shared<VTKChartsMouseModeProperty>(chart))
     , renderObserver(vtkSmartPointer<vtkVnCommandProxy>::Take(
         vtkVnCommandProxy::New(vtkVnCommandProxy::Callback([this] { view.update(); }))))
   {
+    cases->setPipeline(pipeline);
     contextView->GetScene()->AddItem(chart);
     axes = { boost::make_shared<AxisDetailsCharts>("X-Axis", chart, ChartAxes::bottom, xProxy),
       boost::make_shared<AxisDetailsCharts>("Y-Axis", chart, ChartAxes::left, yProxy) };
@@ -241,65 +139,18 @@ struct LinePlot::Impl
   ~Impl()
   {
     window->RemoveObserver(renderObserverTag);
-    query->RemoveObserver(queryObserverTag);
     window->RemoveRenderer(contextView->GetRenderer());
-  }
-
-  void setDataDependentPropertyDefaults()
-  {
-    const DefaultVariables defaults;
-    xProxy->setValue(defaults.x);
-    yProxy->setValue(defaults.y);
-    rawData->colorVar()->setValue(defaults.color);
-    rawData->colorByData()->setValue(false);
-    rawData->symbolVar()->setValue(defaults.symbol);
-    rawData->symbolByData()->setValue(false);
-    rawData->sortBy()->setValue(defaults.x);
   }
 
   void buildDerivedData()
   {
-    relevance = boost::make_shared<DerivedDataRelevanceProperty>(surrogateModels,
-      xProxy,
-      yProxy,
-      rawData->sortBy(),
-      rawData->colorVar(),
-      rawData->colorByData(),
-      rawData->symbolVar(),
-      rawData->symbolByData());
-    interpolation =
-      boost::make_shared<LinePlotInterpolationVariables>(surrogateModels, pipeline, *rawData, view);
-    query = vtkSmartPointer<SurrogateModelQueryToTable>::Take(
-      SurrogateModelQueryToTable::New(surrogateModels, interpolation));
-    queryObserver = vtkSmartPointer<vtkVnCommandProxy>::Take(
-      vtkVnCommandProxy::New(vtkVnCommandProxy::Callback([this] { derivedDataChanged(); })));
-    queryObserverTag = query->AddObserver(vtkCommand::ModifiedEvent, queryObserver);
-    derivedData = std::make_unique<DerivedDataPlotBuilder>(query, derivedLineColor);
-    derivedVisible = boost::make_shared<DerivedDataVisibilityProperty>(showDerived, relevance);
-    derivedSettings =
-      std::make_unique<DerivedDataPropertySynchronizer>(*interpolation, *rawData, *derivedData);
-  }
-
-  void derivedDataChanged()
-  {
-    if (derivedVisible->value())
-      view.render();
+    derived = std::make_unique<LinePlotDerivedData>(view, surrogateModels, pipeline, *rawData);
   }
 
   void buildLegends()
   {
-    colorLegend->setVariable(rawData->colorVar());
-    symbolLegend->setVariable(rawData->symbolVar());
-    patternLegend->setStyles(rawData->colorByData(), lineColor, derivedLineColor);
-    for (vtkChartLegend* legend :
-      std::initializer_list<vtkChartLegend*>{ colorLegend, symbolLegend, patternLegend })
-      chart->addLegend(legend);
-    showLegend = boost::make_shared<ShowChartLegendProperty>(
-      std::vector<ShowChartLegendProperty::LegendRelevance>{
-        { colorLegend.Get(), rawData->colorByData() },
-        { symbolLegend.Get(), rawData->symbolByData() },
-        { patternLegend.Get(), derivedVisible } });
-    showLegendProxy = undoable<bool>("Show Legend", showLegend);
+    legends = std::make_unique<LinePlotLegends>(
+      *chart, *rawData, lineColor, derived->lineColorAssigner(), derived->visible());
   }
 
   void bindToWindow()
@@ -324,49 +175,64 @@ struct LinePlot::Impl
       chartDirty = true;
       view.render();
     };
+    const auto restyle = [this](const auto&)
+    {
+      applySymbolStyle();
+      view.render();
+    };
     connections.add(view.selectionModel()->signalSelectionChanged.connect(render));
     connections.add(synchronizer->signalSelectionChanged.connect(render));
     connections.add(pipeline->signalFilteredDataChanged.connect(render));
     connections.add(xProxy->signalValueChanged.connect(
-      [this](const VariablePtr&) { resetAxis(ChartAxes::bottom); }));
+      [this](const VariablePtr&) { axisVariableChanged(ChartAxes::bottom); }));
     connections.add(yProxy->signalValueChanged.connect(
-      [this](const VariablePtr&) { resetAxis(ChartAxes::left); }));
+      [this](const VariablePtr&) { axisVariableChanged(ChartAxes::left); }));
     connections.add(showLinesProxy->signalValueChanged.connect(
       [this](bool)
       {
         updateChart();
         view.render();
       }));
-    connections.add(shape->signalValueChanged.connect(
-      [this](int)
-      {
-        applySymbolStyle();
-        view.render();
-      }));
-    connections.add(size->signalValueChanged.connect(
-      [this](float)
-      {
-        applySymbolStyle();
-        view.render();
-      }));
+    connections.add(shape->signalValueChanged.connect(restyle));
+    connections.add(size->signalValueChanged.connect(restyle));
     // Recolouring and legends need no rebuild; labels and group colours do.
-    for (const auto& color : { lineColor, derivedLineColor })
+    for (const auto& color : { lineColor, derived->lineColorAssigner() })
       connections.add(color->signalValueChanged.connect(renderOnChange));
-    connections.add(showLegend->signalValueChanged.connect(renderOnChange));
-    connections.add(derivedVisible->signalValueChanged.connect(rebuild));
+    connections.add(legends->showLegend()->signalValueChanged.connect(renderOnChange));
+    connections.add(derived->visible()->signalValueChanged.connect(rebuild));
     for (const auto& flag : { rawData->colorByData(), rawData->symbolByData() })
       connections.add(flag->signalValueChanged.connect(rebuild));
     for (const auto& variable : { rawData->colorVar(), rawData->symbolVar(), rawData->sortBy() })
       connections.add(variable->signalValueChanged.connect(rebuild));
     connections.add(
       Project::project().signalVariablesRemoved.connect([this](const TransactionRecord& record)
-        { replaceRemovedVariables(record.removedVariables); }));
+        { variables.replaceRemoved(record.removedVariables); }));
   }
 
   void observeRenderStart()
   {
     window->RemoveObserver(renderObserverTag);
     renderObserverTag = window->AddObserver(vtkCommand::StartEvent, renderObserver);
+  }
+
+  /// A text variable on an axis places no case: the plots, which now read its column, leave
+  /// the chart at once, before anything asks them for points.
+  void axisVariableChanged(int axis)
+  {
+    if (!rawData->xVar()->placesPoints() || !rawData->yVar()->placesPoints())
+      removePlots();
+    resetAxis(axis);
+  }
+
+  void removePlots()
+  {
+    rawData->xVar()->clearPlots();
+    rawData->yVar()->clearPlots();
+    chart->ClearPlots();
+    shownRaw.clear();
+    shownDerived.clear();
+    synchronizer->setPlotsToSynchronize(shownRaw);
+    chartDirty = true;
   }
 
   /// Fits one axis to the cases, the surrogate lines hidden meanwhile.
@@ -394,47 +260,19 @@ struct LinePlot::Impl
       });
   }
 
-  bool variablesResolve() const
-  {
-    for (const auto& property :
-      { xProxy, yProxy, rawData->colorVar(), rawData->symbolVar(), rawData->sortBy() })
-      if (!property->value().lock())
-        return false;
-    return true;
-  }
-
   void updatePipeline()
   {
     rawData->outputAlgorithm()->Update();
-    if (derivedVisible->value())
-    {
-      derivedData->outputAlgorithm()->Update();
-      checkForSurrogateModelFailure();
-    }
+    derived->update();
   }
 
   bool chartNeedsUpdate()
   {
     const bool raw = rawData->executionListener().algorithmHasExecuted();
-    const bool derived = derivedData->executionListener().algorithmHasExecuted();
+    const bool fromModels = derived->builder().executionListener().algorithmHasExecuted();
     rawData->executionListener().reset();
-    derivedData->executionListener().reset();
-    return raw || derived || chartDirty;
-  }
-
-  // A query error switches the lines off without an undo step, and is told once.
-  void checkForSurrogateModelFailure()
-  {
-    if (!derivedVisible->value())
-      return;
-    const std::string error = query->getLastError();
-    if (error.empty())
-      return;
-    {
-      UndoStack::SuspendUndoRecording suspended;
-      showDerived->setValue(false);
-    }
-    view.signalSurrogateModelError(error);
+    derived->builder().executionListener().reset();
+    return raw || fromModels || chartDirty;
   }
 
   void updateChart()
@@ -452,7 +290,7 @@ struct LinePlot::Impl
     chart->ClearPlots();
     if (!plots.empty())
     {
-      labelPlots(plots);
+      styles.label(plots);
       addToChart(plots);
     }
     applySymbolStyle();
@@ -469,47 +307,16 @@ struct LinePlot::Impl
     rawData->rebuildPlots();
     shownRaw = rawData->plots();
     shownDerived.clear();
-    if (derivedVisible->value())
+    if (derived->visible()->value())
     {
-      derivedData->rebuildPlots();
-      shownDerived = derivedData->plots();
+      derived->builder().rebuildPlots();
+      shownDerived = derived->builder().plots();
     }
     auto plots = shownRaw;
     plots.insert(plots.end(), shownDerived.begin(), shownDerived.end());
     if (rawData->colorByData()->value())
-      AutoSequencedValueLineStyleAssigner<unsigned long>(variableName(rawData->colorVar()),
-        groupColors,
-        [](vtkPlot* plot, unsigned long rgb)
-        {
-          plot->SetColor(static_cast<unsigned char>(rgb >> 16),
-            static_cast<unsigned char>((rgb >> 8) & 0xFF),
-            static_cast<unsigned char>(rgb & 0xFF),
-            255);
-        })
-        .assign(plots);
+      styles.colorGroups(plots);
     return plots;
-  }
-
-  void labelPlots(const std::vector<vtkSmartPointer<vtkPlot>>& plots)
-  {
-    const bool byColor = rawData->colorByData()->value();
-    const bool bySymbol = rawData->symbolByData()->value();
-    if (!byColor && !bySymbol)
-    {
-      plots[0]->SetLabel(SurrogateModelLinePatternLegend::dataLabel);
-      if (plots.size() > 1)
-        plots[1]->SetLabel(SurrogateModelLinePatternLegend::derivedLabel);
-      return;
-    }
-    const std::string colorName = variableName(rawData->colorVar());
-    const std::string symbolName = variableName(rawData->symbolVar());
-    for (const auto& plot : plots)
-    {
-      std::string label = byColor ? groupLabel(*plot, colorName) : std::string();
-      if (bySymbol)
-        label += (label.empty() ? "" : "; ") + groupLabel(*plot, symbolName);
-      plot->SetLabel(label);
-    }
   }
 
   void addToChart(const std::vector<vtkSmartPointer<vtkPlot>>& plots)
@@ -530,33 +337,7 @@ struct LinePlot::Impl
 
   void applySymbolStyle()
   {
-    const float markerSize = size->value() * baseMarkerSize;
-    if (rawData->symbolByData()->value())
-    {
-      auto plots = shownRaw;
-      plots.insert(plots.end(), shownDerived.begin(), shownDerived.end());
-      AutoSequencedValueLineStyleAssigner<int>(variableName(rawData->symbolVar()),
-        groupMarkers,
-        [markerSize](vtkPlot* plot, int marker)
-        {
-          if (auto* points = vtkPlotPoints::SafeDownCast(plot))
-          {
-            points->SetMarkerStyle(marker);
-            points->SetMarkerSize(markerSize);
-          }
-        })
-        .assign(plots);
-    }
-    else
-      for (const auto& plot : shownRaw)
-        if (auto* points = vtkPlotPoints::SafeDownCast(plot))
-        {
-          vtkTable* table = points->GetInput();
-          const bool lone = table && table->GetNumberOfRows() == 1;
-          const int marker = shape->value();
-          points->SetMarkerStyle(marker == vtkPlotPoints::NONE && lone ? circleMarker : marker);
-          points->SetMarkerSize(markerSize);
-        }
+    styles.applySymbols(shownRaw, shownDerived);
     updateSelections();
   }
 
@@ -564,171 +345,6 @@ struct LinePlot::Impl
   {
     synchronizer->setPlotsToSynchronize(shownRaw);
     synchronizer->updateChartSelections();
-  }
-
-  /// Legends the user has not moved sit in the upper right corner, one below the other, the
-  /// short line-pattern legend first.
-  void placeLegends()
-  {
-    const int* windowSize = window->GetSize();
-    // A window not yet shown has no corner to place them in.
-    if (windowSize[0] <= 0 || windowSize[1] <= 0)
-      return;
-    float top = float(windowSize[1]) - legendMargin;
-    const float right = float(windowSize[0]) - legendMargin;
-    const std::pair<std::size_t, vtkChartLegend*> legends[] = { { 2, patternLegend },
-      { 0, colorLegend },
-      { 1, symbolLegend } };
-    for (const auto& [index, legend] : legends)
-    {
-      const float* point = legend->GetPoint();
-      const bool moved =
-        point[0] != placedLegendPoints[index][0] || point[1] != placedLegendPoints[index][1];
-      if (moved)
-        continue;
-      legend->SetPoint(right, top);
-      placedLegendPoints[index] = { right, top };
-      if (legend->GetVisible())
-        top -= legendHeight(index);
-    }
-  }
-
-  /// The height a legend takes, from its rows; fonts are measured only when it paints.
-  float legendHeight(std::size_t index)
-  {
-    const float row = float(colorLegend->GetLabelSize()) + 2.0f * float(colorLegend->GetPadding());
-    std::size_t rows = 2;
-    if (index == 0)
-    {
-      colorLegend->updateEntries();
-      rows = colorLegend->entries().size() + 1;
-    }
-    else if (index == 1)
-    {
-      symbolLegend->updateEntries();
-      rows = symbolLegend->entries().size() + 1;
-    }
-    return row * float(rows) + 2.0f * float(colorLegend->GetPadding());
-  }
-
-  std::vector<float> legendPosition(vtkChartLegend& legend) const
-  {
-    const float* point = legend.GetPoint();
-    return { point[0], point[1] };
-  }
-
-  void setLegendPosition(vtkChartLegend& legend, const std::vector<float>& position)
-  {
-    if (position.size() == 2)
-      legend.SetPoint(position[0], position[1]);
-  }
-
-  void replaceRemovedVariables(const std::vector<uint64_t>& removed)
-  {
-    if (removed.empty())
-      return;
-    // The replacements follow from the user's removal; they are no step of their own.
-    UndoStack::SuspendUndoRecording suspended;
-    const DefaultVariables replacement;
-    const std::pair<PropertyPtr<VariablePtr>, VariablePtr> repairs[] = { { xProxy, replacement.x },
-      { yProxy, replacement.y },
-      { rawData->colorVar(), replacement.color },
-      { rawData->symbolVar(), replacement.symbol },
-      { rawData->sortBy(), replacement.x } };
-    for (uint64_t id : removed)
-      for (const auto& repair : repairs)
-      {
-        const VariablePtr current = repair.first->value();
-        if (!current.isNull() && current.id() == id)
-          repair.first->setValue(repair.second);
-      }
-  }
-
-  /// Variables removed while the view was suspended, as the repair would have been told.
-  std::vector<uint64_t> staleVariables() const
-  {
-    std::vector<uint64_t> stale;
-    for (const auto& property :
-      { xProxy, yProxy, rawData->colorVar(), rawData->symbolVar(), rawData->sortBy() })
-    {
-      const VariablePtr handle = property->value();
-      if (!handle.isNull() && !handle.lock())
-        stale.push_back(handle.id());
-    }
-    return stale;
-  }
-
-  void readPlotType(const std::string& type)
-  {
-    if (type == "Lines")
-    {
-      showLinesProxy->setValue(true);
-      shapeProxy->setValue(0);
-      legacyLinesOnly = true;
-    }
-    else if (type == "Symbols")
-      showLinesProxy->setValue(false);
-    else if (type == "LinesAndSymbols")
-      showLinesProxy->setValue(true);
-    rawData->symbolByData()->setValue(false);
-  }
-
-  void readSymbolShape(int stored)
-  {
-    if (legacyLinesOnly)
-      legacyLinesOnly = false;
-    else
-      shapeProxy->setValue(stored);
-  }
-
-  void registerSerializers(Serializer& root)
-  {
-    using FloatList = VectorSerializer<float, boost::function<bool(const std::string&)>>;
-    const auto variable = [&root](const char* key, PropertyPtr<VariablePtr> property)
-    { root.addSubElement(boost::make_shared<VariableInfoSerializer>(key, std::move(property))); };
-    const auto legendPositionElement = [this](const char* key, vtkChartLegend& legend)
-    {
-      return boost::make_shared<FloatList>(
-        key,
-        [this, &legend] { return legendPosition(legend); },
-        [this, &legend](const std::vector<float>& position)
-        { setLegendPosition(legend, position); });
-    };
-    variable("XVar", xProxy);
-    variable("YVar", yProxy);
-    variable("SortBy", rawData->sortBy());
-    root.addSubElement(boost::make_shared<AxisDetailsSerializer>(axes));
-    root.addSubElement(boost::make_shared<QColorSerializer>("LineColor", lineColorProxy));
-    root.addSubElement(
-      boost::make_shared<GenericSerializer<bool>>("ShowDerivedData", showDerivedProxy));
-    root.addSubElement(
-      boost::make_shared<QColorSerializer>("DerivedDataLineColor", derivedLineColorProxy));
-    root.addSubElement(boost::make_shared<GenericSerializer<bool>>("ShowLegend", showLegendProxy));
-    root.addSubElement(legendPositionElement("ColorByLegendPosition", *colorLegend));
-    root.addSubElement(legendPositionElement("SymbolByLegendPosition", *symbolLegend));
-    root.addSubElement(legendPositionElement("SurrogateModelLegendPosition", *patternLegend));
-    root.addSubElement(boost::make_shared<GenericSerializer<bool>>("ShowLines", showLinesProxy));
-    root.addDeserializeOnlySubElement(
-      boost::make_shared<VariableInfoSerializer>("GroupLinesBy", rawData->colorVar()));
-    root.addDeserializeOnlySubElement(
-      boost::make_shared<GenericSerializer<bool>>("GroupLinesByData", rawData->colorByData()));
-    variable("ColorVar", rawData->colorVar());
-    root.addSubElement(
-      boost::make_shared<GenericSerializer<bool>>("ColorByData", rawData->colorByData()));
-    variable("SymbolVar", rawData->symbolVar());
-    root.addSubElement(
-      boost::make_shared<GenericSerializer<bool>>("SymbolByData", rawData->symbolByData()));
-    root.addSubElement(
-      boost::make_shared<SurrogateModelUserDistCollectionSerializer>(distributionsProxy));
-    root.addDeserializeOnlySubElement(boost::make_shared<GenericSerializer<std::string>>(
-      "PlotType",
-      [] { return std::string(); },
-      [this](const std::string& type) { readPlotType(type); }));
-    root.addSubElement(boost::make_shared<GenericSerializer<int>>(
-      "SymbolShape",
-      [this] { return shape->value(); },
-      [this](const int& stored) { readSymbolShape(stored); }));
-    root.addSubElement(boost::make_shared<GenericSerializer<float>>("SymbolSize", sizeProxy));
   }
 
   bool caseIDAtPoint(uint64_t& caseID) const
@@ -763,14 +379,15 @@ LinePlot::LinePlot(boost::shared_ptr<const DataPipelineManagerInterface> pipelin
   UndoStack::SuspendUndoRecording suspended;
   m_impl = std::make_unique<Impl>(*this, std::move(pipeline), std::move(surrogateModels), window);
   Impl& d = *m_impl;
-  d.setDataDependentPropertyDefaults();
+  d.variables.setDefaults();
   d.shapeProxy->setValue(0);
   d.sizeProxy->setValue(1.0f);
   d.buildDerivedData();
   d.buildLegends();
   d.bindToWindow();
   d.connect();
-  d.registerSerializers(static_cast<Serializer&>(serializer()));
+  d.elements =
+    std::make_unique<LinePlotElements>(static_cast<Serializer&>(serializer()), *this, *d.legends);
   d.observeRenderStart();
   // Axis ranges are settings, saved with the view: they start fitted to the cases.
   update();
@@ -802,40 +419,34 @@ void LinePlot::render()
 void LinePlot::update()
 {
   Impl& d = *m_impl;
-  if (!d.variablesResolve())
+  if (!d.variables.resolve())
     return;
   d.updatePipeline();
   if (d.chartNeedsUpdate())
     d.updateChart();
   else
     d.updateSelections();
-  d.placeLegends();
+  d.legends->place(d.window->GetSize());
 }
 
 void LinePlot::suspend()
 {
   Impl& d = *m_impl;
   d.connections.block();
-  d.relevance->suspend();
-  d.interpolation->suspend();
-  d.derivedSettings->suspend();
+  d.derived->suspend();
   d.synchronizer->suspend();
   d.window->RemoveObserver(d.renderObserverTag);
   d.renderObserverTag = 0;
-  d.query->RemoveObserver(d.queryObserverTag);
 }
 
 void LinePlot::resume()
 {
   Impl& d = *m_impl;
   d.connections.unblock();
-  d.relevance->resume();
-  d.interpolation->resume();
-  d.derivedSettings->resume();
+  d.derived->resume();
   d.synchronizer->resume();
   d.observeRenderStart();
-  d.queryObserverTag = d.query->AddObserver(vtkCommand::ModifiedEvent, d.queryObserver);
-  d.replaceRemovedVariables(d.staleVariables());
+  d.variables.replaceRemoved(d.variables.stale());
   d.chartDirty = true;
 }
 
@@ -856,7 +467,7 @@ PropertyPtr<VariablePtr> LinePlot::sortBy()
 
 PropertyPtr<bool> LinePlot::showLegend()
 {
-  return m_impl->showLegendProxy;
+  return m_impl->legends->showLegend();
 }
 
 PropertyPtr<bool> LinePlot::colorByData()
@@ -871,17 +482,17 @@ PropertyPtr<VariablePtr> LinePlot::colorVar()
 
 PropertyPtr<bool> LinePlot::showDerivedData()
 {
-  return m_impl->showDerivedProxy;
+  return m_impl->derived->show();
 }
 
 PropertyPtr<bool> LinePlot::derivedDataRelevance()
 {
-  return m_impl->relevance;
+  return m_impl->derived->relevance();
 }
 
 PropertyPtr<QColor> LinePlot::derivedDataLineColor()
 {
-  return m_impl->derivedLineColorProxy;
+  return m_impl->derived->lineColor();
 }
 
 PropertyPtr<SurrogateModelUserDistCollection> LinePlot::surrogateModelUserDistCollection()
@@ -927,12 +538,12 @@ void LinePlot::fitData()
 
 boost::shared_ptr<InterpolationVariablesInterface> LinePlot::getInterpolationVariables()
 {
-  return m_impl->interpolation;
+  return m_impl->derived->interpolation();
 }
 
 vtkSmartPointer<vtkTableAlgorithm> LinePlot::derivedData()
 {
-  return m_impl->query;
+  return m_impl->derived->query();
 }
 
 vtkSmartPointer<vtkRenderWindow> LinePlot::renderWindow()
@@ -962,7 +573,7 @@ PlotBuilderAbstract& LinePlot::rawDataBuilder() const
 
 PlotBuilderAbstract& LinePlot::derivedDataBuilder() const
 {
-  return *m_impl->derivedData;
+  return m_impl->derived->builder();
 }
 
 std::vector<vtkSmartPointer<vtkPlot>> LinePlot::rawDataPlots() const

@@ -125,7 +125,9 @@ void PlotBuilderAbstract::rebuildPlots()
   Data& d = *m_data;
   d.plots.clear();
   const int penType = d.penTable[d.lineType->value()];
-  for (const auto& group : d.split->groupTables())
+  const bool placed = d.xVar->placesPoints() && d.yVar->placesPoints();
+  const std::vector<vtkSmartPointer<vtkTable>> none;
+  for (const auto& group : placed ? d.split->groupTables() : none)
   {
     vtkSmartPointer<vtkPlot> plot = createPlot(*group);
     plot->SetInputData(group);

@@ -50,7 +50,8 @@ public:
   /// Tells whether the groups were made again since it was last reset.
   AlgorithmExecutionListener& executionListener();
 
-  /// One new plot per current group, styled; the previous plots are let go.
+  /// One new plot per current group, styled; the previous plots are let go. No plot while an
+  /// axis shows a variable without positions (text).
   void rebuildPlots();
   std::vector<vtkSmartPointer<vtkPlot>> plots() const;
 

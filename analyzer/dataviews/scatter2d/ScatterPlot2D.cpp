@@ -133,6 +133,8 @@ struct ScatterPlot2D::Impl
   boost::shared_ptr<ColorLegend> legend;
   std::unique_ptr<DataView2DSelectionSynchronizer> synchronizer;
   AxisDetailsList axes;
+  /// The category legend was put where a document said.
+  bool chartLegendPlaced = false;
   SignalConnectionCollection connections;
 
   Impl(ScatterPlot2D& owner,
@@ -221,8 +223,9 @@ struct ScatterPlot2D::Impl
 
   void colorByVariable()
   {
+    // Text has no place on the ramp (and VTK cannot map it): the points keep one colour.
     const auto variable = colorVar->value().lock();
-    colorByArray(variable ? variable->name() : std::string());
+    colorByArray(variable && variable->isNumeric() ? variable->name() : std::string());
   }
 
   void updateColoring()
@@ -297,9 +300,9 @@ struct ScatterPlot2D::Impl
     connections.add(view.selectionModel()->signalSelectionChanged.connect(render));
     connections.add(synchronizer->signalSelectionChanged.connect(render));
     connections.add(x->signalValueChanged.connect(
-      [this](const VariablePtr&) { vtkChartUtils::resetAxisRange(*chart, ChartAxes::bottom); }));
+      [this](const VariablePtr&) { axisVariableChanged(ChartAxes::bottom); }));
     connections.add(y->signalValueChanged.connect(
-      [this](const VariablePtr&) { vtkChartUtils::resetAxisRange(*chart, ChartAxes::left); }));
+      [this](const VariablePtr&) { axisVariableChanged(ChartAxes::left); }));
     connections.add(scaling->signalValueChanged.connect([this](float) { applyMarkerSize(); }));
     connections.add(color->signalValueChanged.connect(
       [this](const QColor&)
@@ -317,6 +320,21 @@ struct ScatterPlot2D::Impl
     connections.add(
       Project::project().signalVariablesRemoved.connect([this](const TransactionRecord& record)
         { replaceRemovedVariables(record.removedVariables); }));
+  }
+
+  /// A text variable places no case: the points (and the filter regions along that axis) are
+  /// hidden instead of drawn nowhere.
+  void showPlotsWherePlaced()
+  {
+    const bool placed = x->placesPoints() && y->placesPoints();
+    pointPlot->SetVisible(placed);
+    regionPlot->SetVisible(placed);
+  }
+
+  void axisVariableChanged(int axis)
+  {
+    showPlotsWherePlaced();
+    vtkChartUtils::resetAxisRange(*chart, axis);
   }
 
   void applyMarkerSize() { pointPlot->SetMarkerSize(scaling->value() * baseMarkerSize); }
@@ -347,16 +365,26 @@ struct ScatterPlot2D::Impl
     chart->setFreeRightFraction(legend->isShown() && left > 0.5 ? 1.0 - left : 0.0);
   }
 
+  /// Where the user put the category legend; (0, 0) while it sits in its strip below the plot.
   std::vector<float> chartLegendPosition() const
   {
+    if (!chartLegendPlaced && !chart->legendMoved())
+      return { 0, 0 };
     const float* point = chart->GetLegend()->GetPoint();
     return { point[0], point[1] };
   }
 
+  /// A legend placed where it was saved stays there, over the plot, instead of in its strip.
   void setChartLegendPosition(const std::vector<float>& position)
   {
-    if (position.size() == 2)
-      chart->GetLegend()->SetPoint(position[0], position[1]);
+    if (position.size() != 2 || (position[0] == 0 && position[1] == 0))
+      return;
+    chartLegendPlaced = true;
+    vtkChartLegend* legend = chart->GetLegend();
+    legend->SetInline(true);
+    legend->SetHorizontalAlignment(vtkChartLegend::CUSTOM);
+    legend->SetVerticalAlignment(vtkChartLegend::CUSTOM);
+    legend->SetPoint(position[0], position[1]);
   }
 
   void registerSerializers(Serializer& serializer)
@@ -398,6 +426,7 @@ ScatterPlot2D::ScatterPlot2D(boost::shared_ptr<const DataPipelineManagerInterfac
   d.createAxes();
   d.buildPipeline();
   d.setDataDependentDefaults();
+  d.showPlotsWherePlaced();
   d.createLegend();
   d.updateColoring();
   d.connect();

@@ -140,6 +140,12 @@ int PositionTransformFilter::RequestData(vtkInformation* request,
   vtkPolyData* input = vtkPolyData::GetData(inputVector[0]);
   vtkPolyData* output = vtkPolyData::GetData(outputVector);
   vtkPoints* points = input ? input->GetPoints() : nullptr;
+  // No points to move, as when an axis shows a text variable: nothing is drawn.
+  if (!points)
+  {
+    output->Initialize();
+    return 1;
+  }
   vtkAbstractTransform* transform = GetTransform();
   if (points && transform && m_transformed && points == m_source &&
       points->GetMTime() == m_sourceTime && transform == m_transform &&

@@ -30,16 +30,17 @@ std::vector<std::string> columnOrder(const QHeaderView& header)
 
 void setColumnOrder(QHeaderView& header, const std::vector<std::string>& names)
 {
-  std::map<std::string, int> positionOf;
-  for (int visual = 0; visual < header.count(); ++visual)
-    positionOf[headerText(header, header.logicalIndex(visual))] = visual;
+  // By logical index: visual positions shift with every move below.
+  std::map<std::string, int> logicalOf;
+  for (int logical = 0; logical < header.count(); ++logical)
+    logicalOf[headerText(header, logical)] = logical;
 
   // A saved name whose variable is gone is skipped; the known names keep their saved order.
   int target = 0;
   for (const std::string& name : names)
   {
-    auto found = positionOf.find(name);
-    if (found == positionOf.end() || target >= header.count())
+    auto found = logicalOf.find(name);
+    if (found == logicalOf.end() || target >= header.count())
       continue;
     header.moveSection(header.visualIndex(found->second), target);
     ++target;

@@ -47,7 +47,7 @@ struct ManagerFixture : ::testing::Test
 
 } // namespace
 
-TEST_F(ManagerFixture, AddAnnouncesAfterListingAndRecordsAnAddStep)
+TEST_F(ManagerFixture, AddAnnouncesAfterListingAndItsUndoRemovesAndSuspends)
 {
   auto view = addTable();
   ASSERT_EQ(created.size(), 1u);
@@ -57,37 +57,7 @@ TEST_F(ManagerFixture, AddAnnouncesAfterListingAndRecordsAnAddStep)
   EXPECT_EQ(stack.count(), 1);
   EXPECT_EQ(stack.undoText(), "Add Table 1");
   EXPECT_EQ(view->resumed, 0) << "the first redo of Add must not resume or re-list the view";
-  EXPECT_EQ(manager->dataViews().size(), 1u);
-}
 
-TEST_F(ManagerFixture, RemoveThenUndoAppendsAtTheEndWithTheSameWidget)
-{
-  auto first = addTable();
-  auto second = addTable();
-  QWidget* firstWidget = created[0].first;
-
-  manager->removeView(first);
-  EXPECT_EQ(manager->dataViews(), (std::vector<boost::shared_ptr<DataViewInterface>>{ second }));
-  ASSERT_EQ(removed.size(), 1u);
-  EXPECT_EQ(first->suspended, 1);
-  EXPECT_EQ(stack.undoText(), "Delete Table 1");
-  EXPECT_EQ(stack.count(), 3);
-
-  stack.undo();
-  EXPECT_EQ(
-    manager->dataViews(), (std::vector<boost::shared_ptr<DataViewInterface>>{ second, first }));
-  EXPECT_EQ(created.back().first, firstWidget);
-  EXPECT_EQ(first->resumed, 1);
-  EXPECT_EQ(stack.count(), 3) << "undo must not record new steps";
-
-  stack.redo();
-  EXPECT_EQ(manager->dataViews().size(), 1u);
-  EXPECT_EQ(first->suspended, 2);
-}
-
-TEST_F(ManagerFixture, UndoOfAddRemovesAndSuspendsRedoRestores)
-{
-  auto view = addTable();
   stack.undo();
   EXPECT_TRUE(manager->dataViews().empty());
   ASSERT_EQ(removed.size(), 1u);
@@ -102,20 +72,38 @@ TEST_F(ManagerFixture, UndoOfAddRemovesAndSuspendsRedoRestores)
   EXPECT_EQ(created.back().first, created.front().first);
 }
 
-TEST_F(ManagerFixture, RemovingAnUnknownOrRemovedViewChangesNothing)
+TEST_F(ManagerFixture, RemoveThenUndoAppendsAtTheEndWithTheSameWidgetAndOnlyOnce)
 {
-  auto view = addTable();
+  auto first = addTable();
+  auto second = addTable();
+  QWidget* firstWidget = created[0].first;
+
   manager->removeView(boost::make_shared<TestTableView>());
-  EXPECT_EQ(stack.count(), 1);
-  manager->removeView(view);
-  manager->removeView(view);
-  EXPECT_EQ(stack.count(), 2);
-  EXPECT_EQ(removed.size(), 1u);
-  EXPECT_EQ(view->suspended, 1);
-  manager->restoreView(view);
-  manager->restoreView(view);
+  EXPECT_EQ(stack.count(), 2) << "an unknown view is not removed";
+  manager->removeView(first);
+  manager->removeView(first);
+  EXPECT_EQ(manager->dataViews(), (std::vector<boost::shared_ptr<DataViewInterface>>{ second }));
+  ASSERT_EQ(removed.size(), 1u);
+  EXPECT_EQ(first->suspended, 1);
+  EXPECT_EQ(stack.undoText(), "Delete Table 1");
+  EXPECT_EQ(stack.count(), 3);
+
+  stack.undo();
+  EXPECT_EQ(
+    manager->dataViews(), (std::vector<boost::shared_ptr<DataViewInterface>>{ second, first }));
+  EXPECT_EQ(created.back().first, firstWidget);
+  EXPECT_EQ(first->resumed, 1);
+  EXPECT_EQ(stack.count(), 3) << "undo must not record new steps";
+  manager->restoreView(first);
+  EXPECT_EQ(manager->dataViews().size(), 2u) << "restoring a listed view changes nothing";
+
+  stack.redo();
   EXPECT_EQ(manager->dataViews().size(), 1u);
-  EXPECT_EQ(stack.count(), 2) << "restoring pushes nothing";
+  EXPECT_EQ(first->suspended, 2);
+  manager->restoreView(first);
+  manager->restoreView(first);
+  EXPECT_EQ(manager->dataViews().size(), 2u);
+  EXPECT_EQ(stack.count(), 3) << "restoring pushes nothing";
 }
 
 TEST_F(ManagerFixture, DestroyingTheManagerLeavesItsCommandsHarmless)
@@ -132,18 +120,10 @@ TEST_F(ManagerFixture, DestroyingTheManagerLeavesItsCommandsHarmless)
   EXPECT_EQ(stack.count(), 2);
 }
 
-TEST_F(ManagerFixture, SharedServicesAndDefaults)
+TEST_F(ManagerFixture, RenderWindowDrawableAndDefaults)
 {
   EXPECT_EQ(manager->selectionColor(), QColor(255, 50, 0, 255));
-  manager->setSelectionColor(Qt::blue);
-  EXPECT_EQ(manager->selectionColor(), QColor(Qt::blue));
-  EXPECT_EQ(manager->tagGroupCollection(), manager->tagGroupCollection());
-  ASSERT_TRUE(manager->imageLoader());
   EXPECT_EQ(vtkOpenGLRenderWindow::GetGlobalMaximumNumberOfMultiSamples(), 4);
-}
-
-TEST_F(ManagerFixture, RenderWindowAndDrawable)
-{
   vtkSmartPointer<vtkRenderWindow> window = manager->createRenderWindow();
   auto* bugFixing = PointSpriteBugFixingRenderWindow::SafeDownCast(window);
   ASSERT_NE(bugFixing, nullptr);

@@ -2,6 +2,7 @@
 
 #include "analyzer/dataviews/DataViewManager.h"
 #include "analyzer/dataviews/DataViewVisitorInterface.h"
+#include "analyzer/dataviews/ScatterPlot2DInterface.h"
 #include "analyzer/dataviews/TableViewInterface.h"
 #include "host/serialization/Serializer.h"
 #include "host/viewsupport/DataViewAbstract.h"
@@ -11,6 +12,7 @@
 #include <boost/enable_shared_from_this.hpp>
 #include <boost/make_shared.hpp>
 #include <memory>
+#include <vtkRenderWindow.h>
 
 namespace testviews
 {
@@ -50,6 +52,38 @@ private:
     boost::make_shared<vantor::Property<MouseMode>>(Select);
   boost::shared_ptr<vantor::Property<bool>> m_useFilters =
     boost::make_shared<vantor::Property<bool>>(false);
+};
+
+/// A 2D chart-kind view with nothing behind it, for what only visits or draws a chart.
+class StubChart : public virtual ScatterPlot2DInterface
+{
+public:
+  void accept(DataViewVisitorInterface& visitor) override
+  {
+    visitor.visit(boost::shared_ptr<ScatterPlot2DInterface>(this, [](void*) {}));
+  }
+  void fitData() override {}
+  void render() override {}
+  void suspend() override {}
+  void resume() override {}
+  std::string title() const override { return "Chart"; }
+  SerializerInterface& serializer() override { return m_serializer; }
+  void adjustSelectionForMouseClickAtPoint() override {}
+  std::string domName() const override { return "Scatter2DView"; }
+  PropertyPtr<MouseMode> mouseMode() override { return nullptr; }
+  PropertyPtr<VariablePtr> xVar() override { return nullptr; }
+  PropertyPtr<VariablePtr> yVar() override { return nullptr; }
+  PropertyPtr<float> scalingFactor() override { return nullptr; }
+  PropertyPtr<VariablePtr> colorVar() override { return nullptr; }
+  PropertyPtr<QColor> color() override { return nullptr; }
+  PropertyPtr<Coloring_e> coloringType() override { return nullptr; }
+  boost::shared_ptr<ColorLegend> legend() override { return nullptr; }
+  vtkSmartPointer<vtkRenderWindow> renderWindow() override { return nullptr; }
+  AxisDetailsList axisDetails() override { return {}; }
+  void setSelectionColor(const QColor&) override {}
+
+private:
+  Serializer m_serializer{ "Scatter2DView" };
 };
 
 /// A manager whose table views are test views, created through the manager's own registration.

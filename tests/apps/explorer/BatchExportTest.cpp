@@ -39,10 +39,7 @@ ProcessResult runExplorer(const QStringList& arguments)
 
 QStringList lines(const QString& path)
 {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-    return {};
-  return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+  return QString::fromUtf8(testsupport::readFile(path)).split('\n', Qt::SkipEmptyParts);
 }
 
 QStringList filesIn(const QString& folder)
@@ -63,22 +60,15 @@ protected:
 TEST_F(BatchExport, CsvProjectExportsItsViewsAndTables)
 {
   const QString csv = explorertest::writeBeamsCsv(dir.path());
-  const ProcessResult run = runExplorer({ "--project",
-    csv,
-    "--add",
-    "table",
-    "--select",
-    "12,14",
-    "--export",
-    out("export"),
-    "--size",
-    "800x600" });
+  const ProcessResult run =
+    runExplorer(QStringLiteral("--project %1 --add table --select 12,14 --export %2 --size 800x600")
+                  .arg(csv, out("export"))
+                  .split(' '));
   ASSERT_FALSE(run.crashed);
   EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_TRUE(run.out.contains("Exported the views to")) << run.out.toStdString();
-  EXPECT_EQ(filesIn(out("export")),
-    (QStringList{
-      "selected-cases.csv", "selected-cases.png", "table.csv", "table.png", "views.xml" }));
+  EXPECT_EQ(filesIn(out("export")).join(' '),
+    "selected-cases.csv selected-cases.png table.csv table.png views.xml");
 
   const QStringList table = lines(out("export/table.csv"));
   ASSERT_EQ(table.size(), 7);
@@ -89,10 +79,6 @@ TEST_F(BatchExport, CsvProjectExportsItsViewsAndTables)
   const QStringList selected = lines(out("export/selected-cases.csv"));
   ASSERT_EQ(selected.size(), 3);
   EXPECT_TRUE(selected[1].startsWith("12,") && selected[2].startsWith("14,"));
-
-  const ProcessResult sample = runExplorer({ "--sample", "--export", out("sample") });
-  EXPECT_EQ(sample.exitCode, 0) << sample.err.toStdString();
-  EXPECT_EQ(lines(out("sample/table.csv")).size(), 301) << "the sample's 300 cases";
 }
 
 TEST_F(BatchExport, SavedProjectExportsTheFilteredRowsInTheSavedColumnOrder)
@@ -125,21 +111,15 @@ TEST_F(BatchExport, ProblemsGoToStandardErrorWithAFailingExitCode)
     "corrupted.xml",
     "<Views><TableView/><TableView><ColumnOrder>Case ID</ColumnOrder>"
     "<UseFilters>yes please</UseFilters></TableView></Views>");
-  const ProcessResult broken = runExplorer(
-    { "--project", csv, "--views", corrupted, "--export", out("broken") });
+  const ProcessResult broken =
+    runExplorer({ "--project", csv, "--views", corrupted, "--export", out("broken") });
   ASSERT_FALSE(broken.crashed);
   EXPECT_EQ(broken.exitCode, 1);
   EXPECT_TRUE(broken.err.contains("View 2 of 2 (\"TableView\"), setting UseFilters = \"yes "
                                   "please\": the text there is not a value"))
     << broken.err.toStdString();
-  EXPECT_EQ(filesIn(out("broken")),
-    (QStringList{ "selected-cases.csv",
-      "selected-cases.png",
-      "table-2.csv",
-      "table-2.png",
-      "table.csv",
-      "table.png",
-      "views.xml" }))
+  EXPECT_EQ(filesIn(out("broken")).join(' '),
+    "selected-cases.csv selected-cases.png table-2.csv table-2.png table.csv table.png views.xml")
     << "what did load is still exported";
 
   const ProcessResult missing =

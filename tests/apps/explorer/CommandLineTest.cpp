@@ -1,4 +1,5 @@
 #include "apps/explorer/CommandLine.h"
+#include "tests/support/ErrorText.h"
 
 #include <gtest/gtest.h>
 
@@ -7,20 +8,13 @@ namespace
 
 std::string errorOf(const QStringList& arguments)
 {
-  try
-  {
-    CommandLine::parse(QStringList{ "explorer" } + arguments);
-  }
-  catch (const CommandLineError& error)
-  {
-    return error.message();
-  }
-  return {};
+  return testsupport::errorOf<CommandLineError>(
+    [&] { CommandLine::parse(QStringList{ "explorer" } + arguments); });
 }
 
 } // namespace
 
-TEST(CommandLine, CaseIdsAndRanges)
+TEST(CommandLine, CaseIdsRangesAndSizes)
 {
   EXPECT_EQ(CommandLine::parseCaseIds("3,7,10-12"), (std::set<uint64_t>{ 3, 7, 10, 11, 12 }));
   EXPECT_EQ(CommandLine::parseCaseIds(" 5 , 5-6 ,1"), (std::set<uint64_t>{ 1, 5, 6 }));
@@ -31,45 +25,15 @@ TEST(CommandLine, CaseIdsAndRanges)
 
   for (const char* bad : { "", "1,,2", "a", "-3", "+4", "5-3", "1-2-3", "1-", "0-99999999999" })
     EXPECT_THROW(CommandLine::parseCaseIds(bad), CommandLineError) << bad;
-}
 
-TEST(CommandLine, Sizes)
-{
   EXPECT_EQ(CommandLine::parseSize("1024x768"), QSize(1024, 768));
   EXPECT_EQ(CommandLine::parseSize(" 640 X 480 "), QSize(640, 480));
   for (const char* bad : { "0x5", "100", "axb", "99999x1", "16385x10", "-5x5", "10x10x10" })
     EXPECT_THROW(CommandLine::parseSize(bad), CommandLineError) << bad;
 }
 
-TEST(CommandLine, OptionsAndTheirMistakes)
+TEST(CommandLine, MistakesInOptions)
 {
-  const ExplorerOptions options = CommandLine::parse({ "explorer",
-    "--project",
-    "cases.csv",
-    "--add",
-    "table",
-    "--add",
-    "scatter3d",
-    "--views",
-    "v.xml",
-    "--select",
-    "1-3,9",
-    "--export",
-    "out",
-    "--size",
-    "800x600" });
-  EXPECT_EQ(options.project, "cases.csv");
-  EXPECT_EQ(options.addKinds, (QStringList{ "table", "scatter3d" }));
-  EXPECT_EQ(options.viewsFile, "v.xml");
-  EXPECT_TRUE(options.hasSelection);
-  EXPECT_EQ(options.selection, (std::set<uint64_t>{ 1, 2, 3, 9 }));
-  EXPECT_EQ(options.exportDir, "out");
-  EXPECT_EQ(options.size, QSize(800, 600));
-
-  const ExplorerOptions plain = CommandLine::parse({ "explorer" });
-  EXPECT_TRUE(plain.project.isEmpty()) << "the sample project is the default";
-  EXPECT_FALSE(plain.hasSelection);
-  EXPECT_FALSE(plain.size.isValid());
   EXPECT_TRUE(CommandLine::parse({ "explorer", "--sample", "--help" }).showHelp);
 
   EXPECT_NE(errorOf({ "--add", "pie" }).find("table, selected-cases, scatter3d"), std::string::npos)

@@ -144,6 +144,12 @@ TEST_F(ExplorerDialogs, EditorsFollowAndSetTheirProperties)
   EXPECT_EQ(stack.undoText(), "Change X Variable");
   stack.undo();
   EXPECT_EQ(combo->currentText(), "Width");
+  auto* axis = static_cast<QComboBox*>(
+    PropertyEditors::makeEditor(xVar, &parent, PropertyEditors::VariableChoice::Numeric));
+  EXPECT_EQ(axis->findText("Material"), -1) << "text places no case on an axis";
+  EXPECT_EQ(axis->count(), 5);
+  xVar->setValue(variable("Material"));
+  EXPECT_EQ(axis->currentText(), "Material") << "a text variable set anyway is shown";
 
   auto chosen = boost::make_shared<vantor::Property<std::vector<VariablePtr>>>(
     std::vector<VariablePtr>{ variable("Stress") });
@@ -169,7 +175,7 @@ TEST_F(ExplorerDialogs, EditorsFollowAndSetTheirProperties)
   EXPECT_TRUE(std::isnan(scale->value()));
 }
 
-TEST_F(ExplorerDialogs, RefusedInputKeepsTheDialogsOpenWithTheInputInPlace)
+TEST_F(ExplorerDialogs, RefusedInputKeepsTheDialogsOpenAndRangeBoundsKeepTheExactEnds)
 {
   SelectCasesDialog select(&parent);
   select.show();
@@ -210,10 +216,8 @@ TEST_F(ExplorerDialogs, RefusedInputKeepsTheDialogsOpenWithTheInputInPlace)
   ASSERT_TRUE(window.openProject([&] { return import.takeProject(); }));
   EXPECT_EQ(Project::project().recordCount(), 3);
   EXPECT_TRUE(Project::project().auxFiles().empty());
-}
 
-TEST_F(ExplorerDialogs, RangeBoundsShowTheHintsPrecisionAndKeepTheExactEnds)
-{
+  // Range bounds show the hint's precision and keep the exact ends.
   ASSERT_TRUE(window.openFile(
     writeFile(QDir(dir.path()), "fine.csv", "Gap,Load\n0.123456789,1\n2.71828182845,2\n")));
   RangeFilterDialog dialog(&parent);

@@ -1,20 +1,16 @@
 #pragma once
 
+#include "tests/support/Files.h"
+
 #include <QDir>
-#include <QFile>
 #include <QString>
-#include <QTextStream>
 
 namespace explorertest
 {
 
 inline QString writeFile(const QDir& dir, const QString& name, const QString& text)
 {
-  const QString path = dir.filePath(name);
-  QFile file(path);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    QTextStream(&file) << text;
-  return path;
+  return testsupport::writeFile(dir.filePath(name), text.toUtf8());
 }
 
 /// Six beams: two independent numbers, a text, and two results, the last numeric dependent.

@@ -16,6 +16,7 @@
 #include "host/pipeline/ValueFilter.h"
 #include "host/project/Project.h"
 #include "host/viewsupport/SelectionModel.h"
+#include "tests/support/ProjectEdits.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -206,33 +207,6 @@ TEST_F(ExplorerWindowTest, ViewsComeAndGoWithUndoAndThePanelsFollow)
   EXPECT_TRUE(window.problems().last().contains("The project has no case with the id 99."));
 }
 
-TEST_F(ExplorerWindowTest, FilterPanelEnablesAndRemovesFiltersAsUndoSteps)
-{
-  QUndoStack& stack = UndoStack::qUndoStack();
-  window.pipeline().addFilter(
-    boost::make_shared<RangeFilter>(Project::project().variable("Stress"), 70.0, 150.0));
-  FilterPanel& panel = window.filterPanel();
-  panel.refresh();
-  QTreeWidget& list = panel.list();
-  ASSERT_EQ(list.topLevelItemCount(), 1);
-  EXPECT_EQ(list.topLevelItem(0)->text(0), "Stress");
-  EXPECT_EQ(list.topLevelItem(0)->text(2), "70 to 150");
-
-  list.topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-  EXPECT_FALSE(window.pipeline().allFilters().front()->isEnabled());
-  EXPECT_TRUE(window.pipeline().filters().empty());
-  stack.undo();
-  EXPECT_TRUE(window.pipeline().allFilters().front()->isEnabled());
-
-  panel.refresh();
-  list.setCurrentItem(list.topLevelItem(0));
-  panel.removeCurrentFilter();
-  EXPECT_TRUE(window.pipeline().allFilters().empty());
-  stack.undo();
-  panel.refresh();
-  EXPECT_EQ(list.topLevelItemCount(), 1);
-}
-
 TEST_F(ExplorerWindowTest, ReopeningDropsTheOldViewsAndTheirUndoSteps)
 {
   // Holding no view here: a view kept alive past its manager outlives its widget.
@@ -264,17 +238,10 @@ TEST_F(ExplorerWindowTest, CommandLineOptionsSetUpTheWindow)
     dir.path(), "views.xml", "<Views><TableView><UseFilters>1</UseFilters></TableView></Views>");
   const QString csv = QDir(dir.path()).filePath("beams.csv");
   ASSERT_TRUE(ExplorerStartup::apply(window,
-    CommandLine::parse({ "explorer",
-      "--project",
-      csv,
-      "--views",
-      views,
-      "--add",
-      "table",
-      "--select",
-      "13-14",
-      "--size",
-      "900x700" })));
+    CommandLine::parse(QStringLiteral("explorer --project %1 --views %2 --add table --select 13-14 "
+                                      "--size 900x700")
+                         .arg(csv, views)
+                         .split(' '))));
   EXPECT_EQ(kinds(), (QStringList{ "selected-cases", "table", "table" }))
     << "no default table besides those asked for";
   EXPECT_TRUE(table(1)->useFilters()->value());
@@ -305,11 +272,7 @@ TEST_F(ExplorerWindowTest, FilterPanelDescribesValueFiltersAndFiltersOfErasedVar
   EXPECT_EQ(list.topLevelItem(0)->text(1), "Values");
   EXPECT_EQ(list.topLevelItem(0)->text(2), "2 of 3: Steel, Titanium, grade 5");
 
-  {
-    Transaction transaction = Project::project().startTransaction();
-    transaction.allowErasure();
-    Project::project().variable("Mass").lock(transaction)->erase(transaction);
-  }
+  testsupport::eraseVariables({ "Mass" });
   panel.refresh();
   EXPECT_EQ(list.topLevelItem(1)->text(0), "(removed variable)");
   list.setCurrentItem(list.topLevelItem(1));

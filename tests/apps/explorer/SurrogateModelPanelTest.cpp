@@ -52,7 +52,7 @@ TEST_F(SurrogateTest, PanelListsEachOutputWithItsModelAndFollowsChangesWhileShow
   EXPECT_TRUE(panel.viewError().isEmpty());
 }
 
-TEST(SurrogateModelPanelWindowTest, ExplorerListsTheSampleProjectsModels)
+TEST(SurrogateModelPanelWindowTest, ExplorerListsTheSampleModelsAndExportsTheShownSurface)
 {
   ExplorerWindow window(ExplorerWindow::Mode::Batch);
   ASSERT_TRUE(window.openSample());
@@ -65,12 +65,8 @@ TEST(SurrogateModelPanelWindowTest, ExplorerListsTheSampleProjectsModels)
     (QStringList{ "Deflection [mm]: Radial basis function",
       "Stress [MPa]: Radial basis function",
       "Mass [kg]: Radial basis function" }));
-}
 
-TEST(SurrogateModelPanelWindowTest, ExportWritesTheShownSurfaceBesideThePlotPicture)
-{
-  ExplorerWindow window(ExplorerWindow::Mode::Batch);
-  ASSERT_TRUE(window.openSample());
+  // The surface goes beside the plot's picture only while shown.
   auto plot = boost::dynamic_pointer_cast<ScatterPlot3DInterface>(window.addView("scatter3d"));
   ASSERT_TRUE(plot);
   ASSERT_TRUE(plot->derivedDataRelevance()->value()) << "inputs on x and y, an output on z";

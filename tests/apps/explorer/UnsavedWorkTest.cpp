@@ -27,13 +27,6 @@
 namespace
 {
 
-QByteArray contentsOf(const QString& path)
-{
-  QFile file(path);
-  file.open(QIODevice::ReadOnly);
-  return file.readAll();
-}
-
 /// Answers the next message box with the button, as a user would click it, and keeps its text.
 class MessageBoxAnswer : public QObject
 {
@@ -74,7 +67,7 @@ protected:
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_TRUE(window.openFile(explorertest::writeBeamsCsv(dir.path())));
     ASSERT_TRUE(window.saveProject(document));
-    saved = contentsOf(document);
+    saved = testsupport::readFile(document);
   }
 
   void addFilter()
@@ -141,13 +134,13 @@ TEST_F(UnsavedWorkTest, ClosingAChangedProjectAsksAndDoesWhatTheAnswerSays)
     EXPECT_TRUE(close());
     EXPECT_EQ(discard.answered, 1);
   }
-  EXPECT_EQ(contentsOf(document), saved) << "Discard leaves the file untouched";
+  EXPECT_EQ(testsupport::readFile(document), saved) << "Discard leaves the file untouched";
   {
     MessageBoxAnswer save(QMessageBox::Save);
     EXPECT_TRUE(close());
   }
-  EXPECT_NE(contentsOf(document), saved);
-  EXPECT_TRUE(contentsOf(document).contains("Stress")) << "Save wrote the filter";
+  EXPECT_NE(testsupport::readFile(document), saved);
+  EXPECT_TRUE(testsupport::readFile(document).contains("Stress")) << "Save wrote the filter";
   EXPECT_FALSE(window.isWindowModified());
 }
 
@@ -169,14 +162,9 @@ TEST_F(UnsavedWorkTest, OpeningAnotherProjectAsksFirst)
   ASSERT_TRUE(window.openFile(document));
   EXPECT_EQ(window.recentProjects().paths().mid(0, 2), (QStringList{ document, other }));
   addFilter();
-  QAction* recentOther = nullptr;
-  for (QAction* candidate : window.findChildren<QAction*>())
-    if (candidate->text() == "&2 other.xml")
-      recentOther = candidate;
-  ASSERT_NE(recentOther, nullptr);
   {
     MessageBoxAnswer save(QMessageBox::Save);
-    recentOther->trigger();
+    action("&2 other.xml").trigger();
     EXPECT_EQ(save.text, "Save changes to beams.xml?");
   }
   EXPECT_EQ(window.documentPath(), other);
@@ -206,14 +194,9 @@ TEST_F(UnsavedWorkTest, RecentProjectsKeepTheNewestFirstAndDropWhatIsGone)
   EXPECT_EQ(recent.paths().size(), RecentProjects::limit) << "no entry twice";
 
   addFilter();
-  QAction* gone = nullptr;
-  for (QAction* candidate : window.findChildren<QAction*>())
-    if (candidate->text() == "&1 p5.xml")
-      gone = candidate;
-  ASSERT_NE(gone, nullptr);
   {
     MessageBoxAnswer ok(QMessageBox::Ok);
-    gone->trigger();
+    action("&1 p5.xml").trigger();
     EXPECT_TRUE(ok.text.contains("no longer exists")) << ok.text.toStdString();
   }
   EXPECT_FALSE(recent.paths().contains(folder.filePath("p5.xml")));

@@ -1,6 +1,7 @@
 #include "apps/explorer/ValueDistributionEditor.h"
 #include "host/core/ExceptionBase.h"
 #include "tests/host/surrogate/SurrogateFixture.h"
+#include "tests/support/ErrorText.h"
 
 #include <QTableWidget>
 
@@ -23,17 +24,10 @@ TEST(ValueDistributionEditorTest, PointsReadByTheNumberRule)
   EXPECT_TRUE(parseDistributionPoints("").empty());
   EXPECT_EQ(distributionPointsText({ 0.1, 2, -1e-300 }), "0.1 2 -1e-300");
   for (const char* bad : { "1 x", "nan", "1e999", "0x10" })
-  {
-    try
-    {
-      parseDistributionPoints(bad);
-      ADD_FAILURE() << bad;
-    }
-    catch (const vantor::ExceptionBase& error)
-    {
-      EXPECT_NE(error.message().find("is not a finite number"), std::string::npos) << bad;
-    }
-  }
+    EXPECT_NE(testsupport::errorOf<vantor::ExceptionBase>([&] { parseDistributionPoints(bad); })
+                .find("is not a finite number"),
+      std::string::npos)
+      << bad;
 }
 
 TEST(ValueDistributionEditorTest, DialogEditsOneRowPerIndependentNumberAndKeepsOthers)
@@ -66,15 +60,8 @@ TEST(ValueDistributionEditorTest, DialogEditsOneRowPerIndependentNumberAndKeepsO
   dialog.table().item(thickness, 2)->setText("");
   EXPECT_THROW(dialog.collection(), vantor::ExceptionBase) << "used without points";
   dialog.table().item(thickness, 2)->setText("1 two");
-  try
-  {
-    dialog.collection();
-    ADD_FAILURE();
-  }
-  catch (const vantor::ExceptionBase& error)
-  {
-    EXPECT_EQ(error.message(), "Points of Thickness: \"two\" is not a finite number.");
-  }
+  EXPECT_EQ(testsupport::errorOf<vantor::ExceptionBase>([&] { dialog.collection(); }),
+    "Points of Thickness: \"two\" is not a finite number.");
 }
 
 TEST(ValueDistributionEditorTest, SummaryFollowsTheProperty)

@@ -11,6 +11,7 @@
 #include "host/pipeline/RangeFilter.h"
 #include "host/project/Project.h"
 #include "host/viewsupport/SelectionModel.h"
+#include "tests/support/ItemModels.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -37,12 +38,9 @@ protected:
     return *window.containerOf(view)->findChild<QTableView*>();
   }
 
-  int section(const QTableView& table, const QString& name) const
+  static int section(const QTableView& table, const QString& name)
   {
-    for (int column = 0; column < table.model()->columnCount(); ++column)
-      if (table.model()->headerData(column, Qt::Horizontal).toString() == name)
-        return column;
-    return -1;
+    return testsupport::columnNamed(*table.model(), name);
   }
 
   QTemporaryDir dir;
@@ -88,11 +86,8 @@ TEST_F(WorkingWithDataTest, ACsvWithMissingImagesOpensEveryCaseAndNamesTheFiles)
 
 TEST_F(WorkingWithDataTest, ALatin1CsvOpensAndSaysSoOnce)
 {
-  const QString path = QDir(dir.path()).filePath("latin.csv");
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("Case ID,Material\n1,M\xe9tal\n2,Acier tremp\xe9\n");
-  file.close();
+  const QString path = testsupport::writeFile(
+    QDir(dir.path()).filePath("latin.csv"), "Case ID,Material\n1,M\xe9tal\n2,Acier tremp\xe9\n");
   const int before = window.problems().size();
   ASSERT_TRUE(window.openFile(path));
   ASSERT_EQ(window.problems().size(), before + 1);
@@ -104,7 +99,7 @@ TEST_F(WorkingWithDataTest, ALatin1CsvOpensAndSaysSoOnce)
   EXPECT_EQ(window.problems().size(), before + 1) << "a UTF-8 file reads without a word";
 }
 
-TEST_F(WorkingWithDataTest, FilterPanelAndTablesFollowRemoveUndoAndRedoAtOnce)
+TEST_F(WorkingWithDataTest, FilterPanelEnablesAndRemovesFiltersAndFollowsUndoAndRedoAtOnce)
 {
   window.addView("table");
   FilterPanel& panel = window.filterPanel();
@@ -114,6 +109,14 @@ TEST_F(WorkingWithDataTest, FilterPanelAndTablesFollowRemoveUndoAndRedoAtOnce)
   QApplication::processEvents();
   EXPECT_EQ(rowTexts(list), (QStringList{ "Stress|Range|70 to 150" }));
 
+  // Unchecking disables the filter, as an undo step.
+  list.topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+  EXPECT_FALSE(window.pipeline().allFilters().front()->isEnabled());
+  EXPECT_TRUE(window.pipeline().filters().empty());
+  UndoStack::qUndoStack().undo();
+  EXPECT_TRUE(window.pipeline().allFilters().front()->isEnabled());
+
+  QApplication::processEvents();
   list.setCurrentItem(list.topLevelItem(0));
   panel.removeCurrentFilter();
   QApplication::processEvents();
@@ -194,9 +197,8 @@ TEST_F(WorkingWithDataTest, ExportWritesTheCurrentTableOrEveryViewIntoAFolder)
   tableOf(view).sortByColumn(section(tableOf(view), "Length"), Qt::DescendingOrder);
   const QString path = QDir(dir.path()).filePath("current.csv");
   ASSERT_TRUE(window.exportMenu().exportCurrentView(path));
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+  const QStringList lines = QString::fromUtf8(testsupport::readFile(path)).split('\n');
+  ASSERT_GE(lines.size(), 2);
   EXPECT_EQ(lines[0], "Case ID,Length,Width,Material,Stress,Mass");
   EXPECT_TRUE(lines[1].startsWith("15,3,")) << "in the order shown";
 

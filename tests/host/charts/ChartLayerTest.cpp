@@ -230,10 +230,20 @@ TEST_F(ChartLayerTest, ChartSelectionsAndSharedSelectionFollowEachOther)
   int announced = 0;
   synchronizer.signalSelectionChanged.connect([&] { ++announced; });
 
-  shared->setSelection({ 12 });
-  synchronizer.updateChartSelections();
-  ASSERT_EQ(plot->GetSelection()->GetNumberOfTuples(), 1);
-  EXPECT_EQ(plot->GetSelection()->GetValue(0), 1);
+  // Selections close together and spread far wider than the plot's rows.
+  const std::pair<std::set<uint64_t>, std::vector<vtkIdType>> highlights[] = { { { 12 }, { 1 } },
+    { { 5, 13, 1000 }, { 2 } },
+    { { 11, 13, uint64_t(1) << 63 }, { 0, 2 } },
+    { {}, {} } };
+  for (const auto& [selected, rows] : highlights)
+  {
+    shared->setSelection(selected);
+    synchronizer.updateChartSelections();
+    vtkIdTypeArray* shown = plot->GetSelection();
+    EXPECT_EQ(std::vector<vtkIdType>(
+                shown->GetPointer(0), shown->GetPointer(0) + shown->GetNumberOfTuples()),
+      rows);
+  }
 
   auto pick = [&](std::vector<vtkIdType> rows)
   {

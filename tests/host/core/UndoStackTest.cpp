@@ -25,48 +25,46 @@ struct Journal
 
 } // namespace
 
-TEST(UndoStack, PushRunsRedoOnceAndRecordsOneStep)
+TEST(UndoStack, PushRunsRedoOnceAndAMacroJoinsPushesIntoOneStep)
 {
   DeleteSignaler owner;
   Journal journal;
   UndoStack().push(journal.command(owner, "a"));
-  QUndoStack& stack = UndoStack::qUndoStack();
-  ASSERT_EQ(stack.count(), 1);
-  EXPECT_EQ(stack.undoText(), "a");
-  stack.undo();
-  stack.redo();
-  EXPECT_EQ(journal.entries, (std::vector<std::string>{ "redo a", "undo a", "redo a" }));
-}
-
-TEST(UndoStack, MacroJoinsPushesIntoOneStep)
-{
-  DeleteSignaler owner;
-  Journal journal;
   {
     UndoStack::Macro macro("both");
-    UndoStack().push(journal.command(owner, "a"));
     UndoStack().push(journal.command(owner, "b"));
+    UndoStack().push(journal.command(owner, "c"));
   }
   QUndoStack& stack = UndoStack::qUndoStack();
-  ASSERT_EQ(stack.count(), 1);
+  ASSERT_EQ(stack.count(), 2);
   EXPECT_EQ(stack.undoText(), "both");
-  journal.entries.clear();
   stack.undo();
-  EXPECT_EQ(journal.entries, (std::vector<std::string>{ "undo b", "undo a" }));
+  stack.undo();
+  stack.redo();
+  EXPECT_EQ(journal.entries,
+    (std::vector<std::string>{
+      "redo a", "redo b", "redo c", "undo c", "undo b", "undo a", "redo a" }));
 }
 
-TEST(UndoStack, SuspendedRecordingDropsCommandsWithoutRunningThem)
+TEST(UndoStack, SuspendedRecordingDropsCommandsAndThoseOfADeletedOwnerDoNothing)
 {
-  DeleteSignaler owner;
   Journal journal;
   {
-    UndoStack::SuspendUndoRecording suspended;
-    UndoStack::Macro macro("ignored");
-    UndoStack().push(journal.command(owner, "a"));
+    DeleteSignaler owner;
+    {
+      UndoStack::SuspendUndoRecording suspended;
+      UndoStack::Macro macro("ignored");
+      UndoStack().push(journal.command(owner, "a"));
+    }
+    EXPECT_EQ(UndoStack::qUndoStack().count(), 0);
+    EXPECT_TRUE(journal.entries.empty());
+    EXPECT_TRUE(UndoStack().isRecording());
+    UndoStack().push(journal.command(owner, "b"));
   }
-  EXPECT_EQ(UndoStack::qUndoStack().count(), 0);
+  journal.entries.clear();
+  UndoStack::qUndoStack().undo();
+  UndoStack::qUndoStack().redo();
   EXPECT_TRUE(journal.entries.empty());
-  EXPECT_TRUE(UndoStack().isRecording());
 }
 
 // Undoing one step may push another (undoing "Add" removes the view, which pushes "Delete"):
@@ -86,19 +84,6 @@ TEST(UndoStack, PushDuringUndoOrRedoIsNotRecorded)
   EXPECT_TRUE(journal.entries.empty());
   stack.redo();
   EXPECT_EQ(stack.index(), 1);
-}
-
-TEST(UndoStack, CommandsOfADeletedOwnerDoNothing)
-{
-  Journal journal;
-  {
-    DeleteSignaler owner;
-    UndoStack().push(journal.command(owner, "a"));
-  }
-  journal.entries.clear();
-  UndoStack::qUndoStack().undo();
-  UndoStack::qUndoStack().redo();
-  EXPECT_TRUE(journal.entries.empty());
 }
 
 TEST(UndoStack, CommandsWithTheSameIdMergeKeepingTheFirstUndo)

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "host/imagesupport/ImageTableModel.h"
+#include "host/imagesupport/QImageTableView.h"
 #include "host/project/Project.h"
 #include "host/project/ProjectContents.h"
 
 #include <QColor>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QItemSelectionModel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -73,4 +77,38 @@ inline void loadImageProject(const ImageFiles& files)
   contents.setTagGroups({ TagGroup("Review", { "approved", "rejected", "pending" }),
     TagGroup("Quality", { "sharp", "blurred" }) });
   Project::project().assign(std::move(contents));
+}
+
+inline std::string fileNameOf(const WeakPtr<AuxFile>& image)
+{
+  const auto auxFile = image.lock();
+  return auxFile ? QFileInfo(QString::fromStdString(auxFile->filePath())).fileName().toStdString()
+                 : std::string();
+}
+
+inline std::vector<std::string> namesOf(const std::vector<WeakPtr<AuxFile>>& images)
+{
+  std::vector<std::string> names;
+  for (const auto& image : images)
+    names.push_back(fileNameOf(image));
+  return names;
+}
+
+/// The cell of an image matrix showing the file.
+inline QModelIndex cellOf(QImageTableView& table, const std::string& fileName)
+{
+  auto& model = dynamic_cast<ImageTableModel&>(*table.model());
+  for (int row = 0; row < model.rowCount(); ++row)
+    for (int column = 0; column < model.columnCount(); ++column)
+      if (fileNameOf(model.imageAt(model.index(row, column))) == fileName)
+        return model.index(row, column);
+  return QModelIndex();
+}
+
+inline void selectCells(QAbstractItemView& view, const std::vector<QModelIndex>& cells)
+{
+  QItemSelection selection;
+  for (const auto& cell : cells)
+    selection.select(cell, cell);
+  view.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }

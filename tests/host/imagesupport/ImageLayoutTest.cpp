@@ -1,7 +1,5 @@
 #include "host/core/UndoStack.h"
-#include "host/imagesupport/CaseImages.h"
 #include "host/imagesupport/ImageMatrixLayout.h"
-#include "host/imagesupport/LabelMaker.h"
 #include "host/project/Project.h"
 #include "host/project/TagOperations.h"
 #include "host/viewsupport/TagGroupCollection.h"
@@ -128,21 +126,6 @@ TEST_F(ImageLayoutTest, SettingsAreUndoableAndZoomIsBounded)
   EXPECT_EQ(properties.zoom()->value(), 7u);
   EXPECT_EQ(zoomLevelToImageSize(0), QSize(64, 48));
   EXPECT_LT(zoomLevelToImageSize(3).width(), zoomLevelToImageSize(4).width());
-  EXPECT_EQ(Props::rowColumnNames().toName(Props::ByVariable), "Variable");
-  EXPECT_EQ(Props::pageNames().toValue("Tag"), Props::PageByTag);
-}
-
-TEST_F(ImageLayoutTest, LabelsToolTipsAndTagsOfCases)
-{
-  const auto record = Project::project().record(2);
-  const std::vector<WeakPtr<Variable>> variables = { Project::project().variable("x"),
-    Project::project().variable("kind") };
-  EXPECT_EQ(LabelMaker().label(variables, record, "  "), "x: 2  kind: b");
-  EXPECT_EQ(LabelMaker().label({}, record, "  "), "");
-  EXPECT_EQ(CaseImages::toolTipOf(images[1]),
-    "Case ID: 2\nFile Name: " + files.path("green.png").toStdString());
-  EXPECT_EQ(
-    CaseImages::tagsOf(images), (std::vector<std::string>{ "approved", "rejected", "sharp" }));
 }
 
 TEST_F(ImageLayoutTest, TagGroupCollectionFollowsTheProject)

@@ -1,7 +1,6 @@
 #include "host/pipeline/RangeFilter.h"
 #include "host/pipeline/ValueFilter.h"
 #include "host/vtkutil/RecordTableUtils.h"
-#include "host/vtkutil/vtkVariantToNumericAlgorithm.h"
 #include "host/vtkutil/vtkVnCommandProxy.h"
 #include "tests/host/pipeline/PipelineFixture.h"
 
@@ -10,6 +9,8 @@
 #include <vtkDoubleArray.h>
 #include <vtkIdTypeArray.h>
 #include <vtkStringArray.h>
+
+using namespace testsupport;
 
 TEST_F(PipelineTest, UnfilteredTableHoldsCaseIdsThenVariablesThenInternalColumns)
 {
@@ -92,19 +93,19 @@ TEST_F(PipelineTest, CellEditsUpdateTheFilteredRowsAndValues)
   EXPECT_FALSE(RecordTableUtils::cellValue(filtered(), 1, 2).IsValid());
   const int filteredBefore = m_filteredChanges;
 
-  setCell(3, "Length", 33.0);
+  setValue(3, "Length", 33.0);
   EXPECT_EQ(filtered()->GetValue(0, 1).ToDouble(), 33.0);
   EXPECT_EQ(m_unfilteredChanges, 1);
   EXPECT_EQ(m_filteredChanges, filteredBefore + 1);
-  setCell(4, "Width", 44.0);
+  setValue(4, "Width", 44.0);
   EXPECT_EQ(filtered()->GetValue(1, 2).ToDouble(), 44.0);
 
-  setCell(3, "Mass", 100.0);
+  setValue(3, "Mass", 100.0);
   EXPECT_EQ(filteredCases(), (std::vector<uint64_t>{ 4, 5 }));
   EXPECT_EQ(m_pipeline->violatedVariables(3).size(), 1u);
-  setCell(2, "Mass", 6.5);
+  setValue(2, "Mass", 6.5);
   EXPECT_EQ(filteredCases(), (std::vector<uint64_t>{ 2, 4, 5 }));
-  setCell(5, "Mass", Variant::null());
+  setValue(5, "Mass", Variant::null());
   EXPECT_EQ(filteredCases(), (std::vector<uint64_t>{ 2, 4 }));
 
   UndoStack::qUndoStack().undo();
@@ -120,21 +121,13 @@ TEST_F(PipelineTest, StructuralChangesRebuildRowsColumnsAndFilters)
   m_pipeline->addFilter(width);
   EXPECT_EQ(filteredCases(), (std::vector<uint64_t>{ 1, 2, 3 }));
   const int setChanges = m_filterSetChanges;
-  {
-    Transaction transaction = Project::project().startTransaction();
-    transaction.allowErasure();
-    Project::project().variable("Width").lock(transaction)->erase(transaction);
-  }
+  eraseVariables({ "Width" });
   EXPECT_TRUE(m_pipeline->filters().empty());
   EXPECT_EQ(m_filterSetChanges, setChanges + 1);
   EXPECT_EQ(unfiltered()->GetNumberOfColumns(), 6);
   EXPECT_EQ(filteredCases().size(), 5u);
 
-  {
-    Transaction transaction = Project::project().startTransaction();
-    transaction.allowErasure();
-    Project::project().eraseRecords(transaction, { 1, 4 });
-  }
+  eraseCases({ 1, 4 });
   EXPECT_EQ(unfiltered()->GetNumberOfRows(), 3);
   UndoStack::qUndoStack().undo();
   UndoStack::qUndoStack().undo();
@@ -169,27 +162,7 @@ TEST_F(PipelineTest, SelectionMaskFollowsTheSelectionBeforeItAnnouncesTheChange)
   EXPECT_EQ(mask->GetValue(2), 1);
   EXPECT_EQ(filteredBitsSeen, (std::vector<int>{ 0, 1, 0 }));
 
-  {
-    Transaction transaction = Project::project().startTransaction();
-    transaction.allowErasure();
-    Project::project().eraseRecords(transaction, { 1 });
-  }
+  eraseCases({ 1 });
   EXPECT_EQ(mask->GetNumberOfValues(), 4);
   EXPECT_EQ(mask->GetValue(1), 1);
-}
-
-TEST_F(PipelineTest, NumericConversionPassesNumericColumnsAndConvertsSpecialIntegers)
-{
-  setCell(2, "Count", Variant::nan());
-  vtkNew<vtkVariantToNumericAlgorithm> numeric;
-  numeric->SetInputConnection(m_pipeline->unfilteredOutput()->GetOutputPort());
-  numeric->Update();
-  vtkTable* table = numeric->GetOutput();
-  EXPECT_EQ(table->GetColumn(1), unfiltered()->GetColumn(1));
-  EXPECT_EQ(table->GetColumn(5), unfiltered()->GetColumn(5));
-  auto* count = vtkDoubleArray::SafeDownCast(table->GetColumn(3));
-  ASSERT_TRUE(count);
-  EXPECT_TRUE(std::isnan(count->GetValue(1)));
-  EXPECT_EQ(count->GetValue(2), 5.0);
-  EXPECT_STREQ(count->GetName(), "Count");
 }

@@ -37,14 +37,13 @@ TEST(Filters, EvaluateEachKindOfColumnAndLeaveSpecialValuesOutOfRanges)
   EXPECT_TRUE(materials.passes(studyVariable("Material")->column(), 4));
 }
 
-TEST(Filters, ReportTypeRangeClassAndValues)
+TEST(Filters, ReportTheirRangeAndAnnounceEveryChangeOnce)
 {
   loadStudyProject();
-  const RangeFilter range(Project::project().variable("Length"), 2.0, 8.0);
+  RangeFilter range(Project::project().variable("Length"), 2.0, 8.0);
   const ValueFilter values(Project::project().variable("Mass"),
     { { 9.0, true }, { 5.0, true }, { 100.0, false }, { "x", true } });
   const ValueFilter none(Project::project().variable("Width"), { { 10.0, false } });
-
   EXPECT_EQ(getFilterType(range), 0);
   EXPECT_EQ(getFilterType(values), 1);
   EXPECT_EQ(FilterRangeFinder(range).range(), std::make_pair(2.0, 8.0));
@@ -52,22 +51,13 @@ TEST(Filters, ReportTypeRangeClassAndValues)
   EXPECT_EQ(FilterRangeFinder(none).range(), std::make_pair(10.0, 50.0));
   EXPECT_TRUE(range.isIndependent());
   EXPECT_FALSE(values.isIndependent());
-  EXPECT_EQ(values.matcherValues().size(), 4u);
-  EXPECT_FALSE(values.matcherValues()[2].enabled);
-}
 
-TEST(Filters, AnnounceEveryChangeOnceAndIgnoreSettingTheSameCondition)
-{
-  loadStudyProject();
-  RangeFilter range(Project::project().variable("Length"), 2.0, 8.0);
   int changes = 0;
   range.signalChanged.connect([&] { ++changes; });
   range.setRange(2.0, 8.0);
   range.setEnabled(true);
-  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(changes, 0) << "setting the same condition is no change";
   range.setRange(1.0, 3.0);
   range.setEnabled(false);
   EXPECT_EQ(changes, 2);
-  EXPECT_EQ(range.low(), 1.0);
-  EXPECT_FALSE(range.isEnabled());
 }

@@ -4,6 +4,7 @@
 #include "host/pipeline/DataPipelineManager.h"
 #include "host/viewsupport/SelectionModel.h"
 #include "tests/host/project/StudyProject.h"
+#include "tests/support/ProjectEdits.h"
 
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
@@ -43,13 +44,6 @@ protected:
     for (vtkIdType row = 0; row < table->GetNumberOfRows(); ++row)
       ids.push_back(table->GetValue(row, 0).ToTypeUInt64());
     return ids;
-  }
-
-  void setCell(uint64_t caseId, const std::string& name, const Variant& value)
-  {
-    Transaction transaction = Project::project().startTransaction("Edit cell value");
-    auto record = Project::project().record(caseId).lock(transaction);
-    record->setData(transaction, *studyVariable(name), value);
   }
 
   boost::shared_ptr<SelectionModel> m_selection;

@@ -73,7 +73,7 @@ protected:
 
 } // namespace
 
-TEST_F(ColorLegendTest, ShownWhileColouringByDataOverTheFilteredValues)
+TEST_F(ColorLegendTest, ShownWhileColouringByDataOverTheFilteredValuesAndCaughtUpAfterSuspension)
 {
   EXPECT_FALSE(legend->isShown());
   colorByData->setValue(true);
@@ -93,14 +93,12 @@ TEST_F(ColorLegendTest, ShownWhileColouringByDataOverTheFilteredValues)
   EXPECT_STREQ(legend->widget().GetScalarBarActor()->GetTitle(), "Width");
   colorByData->setValue(false);
   EXPECT_FALSE(legend->isShown());
-}
 
-TEST_F(ColorLegendTest, SuspendedLegendCatchesUpOnResumeAndKeepsItsPosition)
-{
+  // Suspended, it catches up on resume, and it keeps its position.
   colorByData->setValue(true);
   legend->suspend();
   colorVar->setValue(Project::project().variable("Count"));
-  EXPECT_STREQ(legend->widget().GetScalarBarActor()->GetTitle(), "Mass");
+  EXPECT_STREQ(legend->widget().GetScalarBarActor()->GetTitle(), "Width");
   legend->resume();
   EXPECT_STREQ(legend->widget().GetScalarBarActor()->GetTitle(), "Count");
   EXPECT_EQ(lookupTable->GetTableRange()[0], 3.0);

@@ -43,19 +43,6 @@ TEST(PlotSelectionModel, PickReplacesShiftAddsControlTogglesByTheInteractorsKeys
   EXPECT_EQ(announcements, settled);
 }
 
-TEST(PlotSelectionModel, CombinationsAreSetOperations)
-{
-  const std::set<uint64_t> current{ 1, 2, 3 };
-  const std::set<uint64_t> picked{ 3, 4 };
-  using P = PlotSelectionModel;
-  EXPECT_EQ(P::combined(current, picked, P::Replace), picked);
-  EXPECT_EQ(P::combined(current, picked, P::Add), (std::set<uint64_t>{ 1, 2, 3, 4 }));
-  EXPECT_EQ(P::combined(current, picked, P::Toggle), (std::set<uint64_t>{ 1, 2, 4 }));
-  EXPECT_EQ(P::combinationFor(false, false), P::Replace);
-  EXPECT_EQ(P::combinationFor(true, false), P::Add);
-  EXPECT_EQ(P::combinationFor(true, true), P::Toggle);
-}
-
 namespace
 {
 

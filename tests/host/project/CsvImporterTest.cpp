@@ -1,6 +1,8 @@
 #include "host/project/CsvImporter.h"
 #include "host/project/ImportError.h"
-#include "host/project/Project.h"
+#include "tests/host/project/StudyProject.h"
+#include "tests/support/ErrorText.h"
+#include "tests/support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,11 +18,7 @@ class CsvImporterTest : public ::testing::Test
 protected:
   QString write(const QString& name, const QByteArray& content)
   {
-    const QString path = m_folder.filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(content);
-    return path;
+    return testsupport::writeFile(m_folder.filePath(name), content);
   }
 
   void makeImage(const QString& name)
@@ -29,28 +27,13 @@ protected:
     QImage(4, 4, QImage::Format_RGB32).save(m_folder.filePath(name));
   }
 
-  /// The message of the ImportError that reading the file throws, or "" when none is thrown.
   std::string errorOf(const QString& path, CsvImportOptions options = CsvImportOptions())
   {
-    try
-    {
-      CsvImporter(options).read(path);
-    }
-    catch (const ImportError& error)
-    {
-      return error.message();
-    }
-    return "";
+    return testsupport::errorOf<ImportError>([&] { CsvImporter(options).read(path); });
   }
 
   QTemporaryDir m_folder;
 };
-
-Variant valueOf(const std::string& variable, uint64_t caseId)
-{
-  const Project& project = Project::project();
-  return project.record(caseId).lock()->data(*project.variable(variable).lock());
-}
 
 } // namespace
 
@@ -80,12 +63,12 @@ TEST_F(CsvImporterTest, ReadsTypesNaturesImagesAndTags)
   EXPECT_EQ(project.variable("Label").lock()->nature(), Variable::Independent);
 
   EXPECT_EQ(project.recordAtRow(0).lock()->caseId(), 10u);
-  EXPECT_EQ(valueOf("Label", 10), Variant("beam, long"));
-  EXPECT_EQ(valueOf("Span", 12), Variant(25.0));
-  EXPECT_TRUE(valueOf("Load", 11).isNaN());
-  EXPECT_TRUE(valueOf("Load", 12).isNull());
-  EXPECT_TRUE(valueOf("Cost", 11).isNull());
-  EXPECT_TRUE(valueOf("Label", 12).isNull());
+  EXPECT_EQ(studyValue(10, "Label"), Variant("beam, long"));
+  EXPECT_EQ(studyValue(12, "Span"), Variant(25.0));
+  EXPECT_TRUE(studyValue(11, "Load").isNaN());
+  EXPECT_TRUE(studyValue(12, "Load").isNull());
+  EXPECT_TRUE(studyValue(11, "Cost").isNull());
+  EXPECT_TRUE(studyValue(12, "Label").isNull());
 
   const auto files = project.record(10).lock()->auxFiles();
   ASSERT_EQ(files.size(), 1u);
@@ -96,7 +79,7 @@ TEST_F(CsvImporterTest, ReadsTypesNaturesImagesAndTags)
   EXPECT_EQ(project.tagGroups()[0].tags(), (std::vector<std::string>{ "good", "checked", "bad" }));
 }
 
-TEST_F(CsvImporterTest, TakesNaturesAndTypesFromOptionsAndSeparatorsFromTheHeader)
+TEST_F(CsvImporterTest, OptionsGiveNaturesTypesAndSkippedLinesAndTheHeaderTheSeparator)
 {
   const QString path = write("semicolons.csv", "Code;Speed;Power\n100;1;2\nA200;3;4\n");
   CsvImportOptions options;
@@ -108,12 +91,25 @@ TEST_F(CsvImporterTest, TakesNaturesAndTypesFromOptionsAndSeparatorsFromTheHeade
   EXPECT_EQ(columns[1].nature, Variable::Dependent);
   EXPECT_EQ(columns[2].nature, Variable::Other);
   Project::project().assign(CsvImporter(options).read(path));
-  EXPECT_EQ(valueOf("Code", 2), Variant("A200"));
-  EXPECT_EQ(valueOf("Power", 1), Variant(2));
+  EXPECT_EQ(studyValue(2, "Code"), Variant("A200"));
+  EXPECT_EQ(studyValue(1, "Power"), Variant(2));
 
   options.natures = { { "Torque", Variable::Dependent } };
   EXPECT_EQ(errorOf(path, options),
     "semicolons.csv: there is no column named \"Torque\" to give a nature.");
+
+  // Leading lines can be skipped.
+  const QString titled = write("titled.csv", "Beam study, June\n3 rows\n\nA,B\n1,2\n3,4\n5,6\n");
+  EXPECT_EQ(errorOf(titled), "titled.csv, line 2: has 1 fields where the header names 2 columns.");
+  CsvImportOptions skipping;
+  skipping.skipLines = 2;
+  Project::project().assign(CsvImporter(skipping).read(titled));
+  EXPECT_EQ(Project::project().recordCount(), 3);
+  EXPECT_EQ(studyValue(3, "B"), Variant(6));
+  skipping.skipLines = 7;
+  EXPECT_EQ(errorOf(titled, skipping),
+    "titled.csv: nothing follows the first 7 lines skipped; the line after them must name the "
+    "columns.");
 }
 
 TEST_F(CsvImporterTest, BadInputIsRefusedWithTheFileAndLineNamed)
@@ -158,22 +154,6 @@ TEST_F(CsvImporterTest, MissingImagesAreListedAndTheirCasesKept)
   EXPECT_TRUE(plain.missingImageFiles.empty());
   Project::project().assign(CsvImporter(none).read(path));
   EXPECT_TRUE(Project::project().auxFiles().empty());
-  EXPECT_EQ(valueOf("Image", 2), Variant("gone.png")) << "the column is a variable then";
-  EXPECT_EQ(valueOf("Tags", 4), Variant("x"));
-}
-
-TEST_F(CsvImporterTest, LeadingLinesCanBeSkipped)
-{
-  const QString path = write("titled.csv", "Beam study, June\n3 rows\n\nA,B\n1,2\n3,4\n5,6\n");
-  CsvImportOptions options;
-  EXPECT_EQ(
-    errorOf(path, options), "titled.csv, line 2: has 1 fields where the header names 2 columns.");
-  options.skipLines = 2;
-  Project::project().assign(CsvImporter(options).read(path));
-  EXPECT_EQ(Project::project().recordCount(), 3);
-  EXPECT_EQ(valueOf("B", 3), Variant(6));
-  options.skipLines = 7;
-  EXPECT_EQ(errorOf(path, options),
-    "titled.csv: nothing follows the first 7 lines skipped; the line after them must name the "
-    "columns.");
+  EXPECT_EQ(studyValue(2, "Image"), Variant("gone.png")) << "the column is a variable then";
+  EXPECT_EQ(studyValue(4, "Tags"), Variant("x"));
 }

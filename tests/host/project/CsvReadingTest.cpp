@@ -1,7 +1,8 @@
 #include "host/project/CsvImporter.h"
 #include "host/project/CsvReader.h"
 #include "host/project/ImportError.h"
-#include "host/project/Project.h"
+#include "tests/host/project/StudyProject.h"
+#include "tests/support/ErrorText.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,9 @@ QString dataFile(const char* name)
   return QStringLiteral(VANTOR_TEST_DATA "/csv/") + name;
 }
 
-/// The message of the ImportError that reading the file throws, or "" when none is thrown.
-std::string errorOf(const char* name)
+std::string errorOf(const char* name, const CsvImportOptions& options = CsvImportOptions())
 {
-  try
-  {
-    CsvImporter().read(dataFile(name));
-  }
-  catch (const ImportError& error)
-  {
-    return error.message();
-  }
-  return "";
+  return testsupport::errorOf<ImportError>([&] { CsvImporter(options).read(dataFile(name)); });
 }
 
 std::vector<std::string> readInto(const char* name)
@@ -36,26 +28,18 @@ std::vector<std::string> readInto(const char* name)
   return result.warnings;
 }
 
-Variant valueOf(const std::string& variable, uint64_t caseId)
-{
-  const Project& project = Project::project();
-  return project.record(caseId).lock()->data(*project.variable(variable).lock());
-}
-
 } // namespace
 
-TEST(CsvReading, QuotedFieldsSpanLinesAndKeepDoubledQuotesAndSeparators)
+TEST(CsvReading, QuotedFieldsSpanLinesKeepDoubledQuotesAndSeparatorsAndMustBeClosedWhole)
 {
   readInto("quoted-fields.csv");
   EXPECT_EQ(Project::project().recordCount(), 3);
-  EXPECT_EQ(valueOf("Note", 1), Variant("two\r\nlines"));
-  EXPECT_EQ(valueOf("Note", 2), Variant("say \"hi\""));
-  EXPECT_EQ(valueOf("Note", 3), Variant("a, b"));
-  EXPECT_EQ(valueOf("Size", 3), Variant(5));
-}
+  EXPECT_EQ(studyValue(1, "Note"), Variant("two\r\nlines"));
+  EXPECT_EQ(studyValue(2, "Note"), Variant("say \"hi\""));
+  EXPECT_EQ(studyValue(3, "Note"), Variant("a, b"));
+  EXPECT_EQ(studyValue(3, "Size"), Variant(5));
 
-TEST(CsvReading, MisplacedQuotesAreRefusedWithTheLine)
-{
+  // Misplaced quotes are refused with the line.
   EXPECT_EQ(errorOf("unclosed-quote.csv"),
     "unclosed-quote.csv: line 2: a quoted field that starts on this line is never closed.");
   EXPECT_EQ(errorOf("stray-quote.csv"),
@@ -72,11 +56,11 @@ TEST(CsvReading, EveryLineEndingAndAByteOrderMarkGiveTheSameCases)
     const Project& project = Project::project();
     ASSERT_EQ(project.recordCount(), 2) << name;
     ASSERT_TRUE(project.variable("A").lock()) << name;
-    EXPECT_EQ(valueOf("B", 2), Variant(4)) << name;
+    EXPECT_EQ(studyValue(2, "B"), Variant(4)) << name;
   }
   readInto("tab-separated.csv");
-  EXPECT_EQ(valueOf("A", 1), Variant("1\t5"));
-  EXPECT_EQ(valueOf("B C", 1), Variant(2));
+  EXPECT_EQ(studyValue(1, "A"), Variant("1\t5"));
+  EXPECT_EQ(studyValue(1, "B C"), Variant(2));
 }
 
 TEST(CsvReading, TextThatIsNotUtf8IsReadAsLatin1AndSaidOnce)
@@ -85,8 +69,8 @@ TEST(CsvReading, TextThatIsNotUtf8IsReadAsLatin1AndSaidOnce)
   EXPECT_EQ(warnings,
     std::vector<std::string>{ "latin1.csv: the file is not valid UTF-8 text; it was read as "
                               "Latin-1." });
-  EXPECT_EQ(valueOf("Material", 1), Variant("M\xC3\xA9tal"));
-  EXPECT_EQ(valueOf("Material", 2), Variant("Acier tremp\xC3\xA9"));
+  EXPECT_EQ(studyValue(1, "Material"), Variant("M\xC3\xA9tal"));
+  EXPECT_EQ(studyValue(2, "Material"), Variant("Acier tremp\xC3\xA9"));
 }
 
 TEST(CsvReading, CaseIdsAreExactUnsigned64BitNumbers)
@@ -100,7 +84,7 @@ TEST(CsvReading, CaseIdsAreExactUnsigned64BitNumbers)
   for (int row = 0; row < 3; ++row)
   {
     EXPECT_EQ(project.recordAtRow(row).lock()->caseId(), ids[row]);
-    EXPECT_EQ(valueOf("Size", ids[row]), Variant(row + 1));
+    EXPECT_EQ(studyValue(ids[row], "Size"), Variant(row + 1));
   }
   EXPECT_EQ(errorOf("too-large-id.csv"),
     "too-large-id.csv, line 2: the case identifier \"18446744073709551616\" is larger than "
@@ -113,18 +97,12 @@ TEST(CsvReading, InfinitiesAreNumbersAndNumbersBeyondRangeAreRefused)
   const Project& project = Project::project();
   EXPECT_EQ(project.variable("A").lock()->valueType(), ValueType::Real);
   EXPECT_EQ(project.variable("B").lock()->valueType(), ValueType::Real);
-  EXPECT_EQ(valueOf("B", 1), Variant(std::numeric_limits<double>::infinity()));
-  EXPECT_EQ(valueOf("A", 2), Variant(-std::numeric_limits<double>::infinity()));
+  EXPECT_EQ(studyValue(1, "B"), Variant(std::numeric_limits<double>::infinity()));
+  EXPECT_EQ(studyValue(2, "A"), Variant(-std::numeric_limits<double>::infinity()));
   CsvImportOptions wholeNumbers;
   wholeNumbers.types = { { "B", ValueType::Integer } };
-  EXPECT_THROW(
-    try { CsvImporter(wholeNumbers).read(dataFile("infinities.csv")); } catch (
-      const ImportError& error) {
-      EXPECT_EQ(error.message(),
-        "infinities.csv, line 2: column \"B\" holds whole numbers, but this line has \"inf\".");
-      throw;
-    },
-    ImportError);
+  EXPECT_EQ(errorOf("infinities.csv", wholeNumbers),
+    "infinities.csv, line 2: column \"B\" holds whole numbers, but this line has \"inf\".");
   EXPECT_EQ(errorOf("overflow.csv"),
     "overflow.csv, line 3: column \"A\": the number \"1e999\" is out of range.");
   EXPECT_EQ(errorOf("underflow.csv"),

@@ -4,6 +4,8 @@
 #include "host/project/Project.h"
 #include "host/project/ProjectDocumentReader.h"
 #include "host/project/ProjectDocumentWriter.h"
+#include "tests/support/ErrorText.h"
+#include "tests/support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,24 +20,12 @@ namespace
 
 std::string errorOf(const QString& path)
 {
-  try
-  {
-    ProjectDocumentReader::read(path);
-  }
-  catch (const ImportError& error)
-  {
-    return error.message();
-  }
-  return "";
+  return testsupport::errorOf<ImportError>([&] { ProjectDocumentReader::read(path); });
 }
 
 QString written(const QTemporaryDir& folder, const char* name, const QByteArray& content)
 {
-  const QString path = folder.filePath(name);
-  QFile file(path);
-  file.open(QIODevice::WriteOnly);
-  file.write(content);
-  return path;
+  return testsupport::writeFile(folder.filePath(name), content);
 }
 
 } // namespace
@@ -96,9 +86,7 @@ TEST(DocumentLimits, LargeIdsAndInfinitiesRoundTripExactlyAndOverflowIsRefused)
   EXPECT_EQ(loaded.filters[0].low, -inf);
   EXPECT_EQ(loaded.filters[0].high, inf);
 
-  QFile file(path);
-  file.open(QIODevice::ReadOnly);
-  const QByteArray saved = file.readAll();
+  const QByteArray saved = testsupport::readFile(path);
   EXPECT_EQ(
     errorOf(written(
       folder, "overflow.vproj", QByteArray(saved).replace("high=\"inf\"", "high=\"1e999\""))),

@@ -2,6 +2,8 @@
 #include "host/project/ProjectDocumentReader.h"
 #include "host/project/ProjectDocumentWriter.h"
 #include "tests/host/project/StudyProject.h"
+#include "tests/support/ErrorText.h"
+#include "tests/support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,29 +47,16 @@ protected:
     m_filters = { range, values };
   }
 
-  QString readText(const QString& path)
+  static QString readText(const QString& path)
   {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(file.readAll());
+    return QString::fromUtf8(testsupport::readFile(path));
   }
 
   std::string errorOf(const QString& content)
   {
-    const QString path = m_folder.filePath("broken.vproj");
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(content.toUtf8());
-    file.close();
-    try
-    {
-      ProjectDocumentReader::read(path);
-    }
-    catch (const ImportError& error)
-    {
-      return error.message();
-    }
-    return "";
+    const QString path =
+      testsupport::writeFile(m_folder.filePath("broken.vproj"), content.toUtf8());
+    return testsupport::errorOf<ImportError>([&] { ProjectDocumentReader::read(path); });
   }
 
   QTemporaryDir m_folder;

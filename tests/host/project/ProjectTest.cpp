@@ -1,12 +1,10 @@
 #include "host/core/UndoStack.h"
 #include "host/project/ProjectError.h"
 #include "host/project/TagOperations.h"
-#include "host/vtkutil/vtkNanNullValueArray.h"
 #include "tests/host/project/StudyProject.h"
 
 #include <QUndoStack>
 #include <gtest/gtest.h>
-#include <vtkStringArray.h>
 
 TEST(Project, ListsVariablesCaseIdFirstAndFindsObjectsByNameIdAndRow)
 {
@@ -26,38 +24,14 @@ TEST(Project, ListsVariablesCaseIdFirstAndFindsObjectsByNameIdAndRow)
   EXPECT_FALSE(project.record(99).lock());
   EXPECT_EQ(studyVariable("Width")->range(), std::make_pair(10.0, 50.0));
   EXPECT_EQ(studyVariable("Material")->range(), std::make_pair(0.0, 0.0));
-}
 
-TEST(Project, ColumnsAreTheTypedArraysTheTablesShowWithSpecialValuesReadable)
-{
-  loadStudyProject();
-  vtkAbstractArray* mass = studyVariable("Mass")->column().array();
-  EXPECT_STREQ(mass->GetName(), "Mass");
-  ASSERT_TRUE(vtkDoubleArray::SafeDownCast(mass));
-  EXPECT_TRUE(std::isnan(vtkDoubleArray::SafeDownCast(mass)->GetValue(1)));
-  EXPECT_EQ(mass->GetVariantValue(1).ToString(), "nan");
-  vtkAbstractArray* width = studyVariable("Width")->column().array();
-  EXPECT_FALSE(width->GetVariantValue(3).IsValid());
-  EXPECT_EQ(width->GetVariantValue(2).ToDouble(), 30.0);
-  EXPECT_TRUE(vtkIdTypeArray::SafeDownCast(studyVariable("Count")->column().array()));
-  EXPECT_TRUE(vtkStringArray::SafeDownCast(studyVariable("Material")->column().array()));
-}
-
-TEST(Project, SpecialValuesFollowTheirRowsWhenRowsComeAndGo)
-{
-  loadStudyProject();
-  {
-    Transaction transaction = Project::project().startTransaction();
-    transaction.allowErasure();
-    Project::project().eraseRecords(transaction, { 1, 3 });
-  }
-  EXPECT_TRUE(studyValue(2, "Mass").isNaN());
-  EXPECT_TRUE(studyValue(4, "Width").isNull());
-  EXPECT_EQ(studyValue(5, "Width"), Variant(50.0));
-  auto* width = static_cast<vtkNanNullDoubleArray*>(studyVariable("Width")->column().array());
-  EXPECT_EQ(width->GetNumberOfValues(), 3);
-  EXPECT_EQ(width->special(1), vtkNanNullDoubleArray::Null);
-  EXPECT_EQ(width->special(2), vtkNanNullDoubleArray::None);
+  // A handle locks only while its object is part of the project.
+  const WeakPtr<Variable> mass = project.variable("Mass");
+  EXPECT_TRUE(mass.lock());
+  Project::project().clear();
+  EXPECT_FALSE(mass.lock());
+  EXPECT_EQ(project.variables().size(), 1u);
+  EXPECT_EQ(project.recordCount(), 0);
 }
 
 TEST(ProjectContents, RefusesDataThatDoNotFitBeforeAnythingChanges)
@@ -75,20 +49,6 @@ TEST(ProjectContents, RefusesDataThatDoNotFitBeforeAnythingChanges)
   EXPECT_THROW(contents.addAuxFile(8, "/x.png", {}), ProjectError);
   EXPECT_EQ(contents.recordCount(), 1);
   EXPECT_EQ(Project::project().recordCount(), 5);
-}
-
-TEST(WeakPtr, LocksOnlyWhileTheObjectIsPartOfTheProject)
-{
-  loadStudyProject();
-  const WeakPtr<Variable> mass = Project::project().variable("Mass");
-  const WeakPtr<Variable> copy = mass;
-  EXPECT_EQ(copy, mass);
-  EXPECT_FALSE(mass.isNull());
-  EXPECT_TRUE(WeakPtr<Variable>().isNull());
-  Project::project().clear();
-  EXPECT_FALSE(mass.lock());
-  EXPECT_EQ(Project::project().variables().size(), 1u);
-  EXPECT_EQ(Project::project().recordCount(), 0);
 }
 
 TEST(TagOperations, AnswersTagsOfCasesAndEditsTagsUndoably)

@@ -41,7 +41,7 @@ boost::shared_ptr<TextSerializer> text(const std::string& name, const std::strin
 
 } // namespace
 
-TEST(Serializer, WritesChildrenInOrderAddedAndSkipsDeserializeOnlyOnes)
+TEST(Serializer, WritesChildrenInOrderAndReadsThemByNameLeavingMissingOnesAlone)
 {
   Serializer root("View");
   root.addSubElement(text("B", "2"));
@@ -53,18 +53,15 @@ TEST(Serializer, WritesChildrenInOrderAddedAndSkipsDeserializeOnlyOnes)
   root.replaceSubElement(text("B", "3"));
   root.replaceSubElement(text("C", "4"));
   EXPECT_EQ(xmlText(root), "<View><B>3</B><A>1</A><C>4</C></View>");
-}
 
-TEST(Serializer, ReadsChildrenByNameAndLeavesMissingOnesAlone)
-{
-  Serializer root("View");
+  Serializer reader("View");
   auto a = text("A"), old = text("Old"), missing = text("Missing");
-  root.addSubElement(a);
-  root.addDeserializeOnlySubElement(old);
-  root.addSubElement(missing);
-  root.addSubElement(boost::make_shared<NullSerializer>());
+  reader.addSubElement(a);
+  reader.addDeserializeOnlySubElement(old);
+  reader.addSubElement(missing);
+  reader.addSubElement(boost::make_shared<NullSerializer>());
 
-  readXml(root, "<View><Null/><X>u</X><Old>legacy</Old><A>first</A><A>second</A></View>");
+  readXml(reader, "<View><Null/><X>u</X><Old>legacy</Old><A>first</A><A>second</A></View>");
   EXPECT_EQ(a->read, std::vector<std::string>{ "first" });
   EXPECT_EQ(old->read, std::vector<std::string>{ "legacy" });
   EXPECT_TRUE(missing->read.empty());

@@ -22,7 +22,7 @@ struct StringListHolder
 
 } // namespace
 
-TEST(VectorSerializer, StringListsRoundTripThroughADocument)
+TEST(VectorSerializer, StringListsRoundTripThroughADocumentInTheirTextForms)
 {
   const std::vector<StringList> cases = {
     {},
@@ -41,18 +41,16 @@ TEST(VectorSerializer, StringListsRoundTripThroughADocument)
     readXml(target.serializer(), xml);
     EXPECT_EQ(target.values, values) << xml;
   }
-}
 
-TEST(VectorSerializer, StringTextForms)
-{
-  const std::pair<StringList, std::string> cases[] = {
+  // The text forms.
+  const std::pair<StringList, std::string> forms[] = {
     { {}, "<List></List>" },
     { { "A", "B c" }, "<List>A,B c</List>" },
     { { "" }, "<List>\"\"</List>" },
     { { "a,b" }, "<List>\"a,b\"</List>" },
     { { "a\"b", "a\\b" }, "<List>a\\\"b,a\\\\b</List>" },
   };
-  for (const auto& [values, xml] : cases)
+  for (const auto& [values, xml] : forms)
     EXPECT_EQ(xmlText(StringListHolder{ values }.serializer()), xml);
 
   StringListHolder holder;

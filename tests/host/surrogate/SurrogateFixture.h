@@ -8,11 +8,14 @@
 #include "host/surrogate/SurrogateModelManager.h"
 #include "host/viewsupport/SelectionModel.h"
 #include "property/Property.h"
+#include "tests/support/ProjectEdits.h"
 
 #include <boost/make_shared.hpp>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+
+using testsupport::setValue;
 
 /// Stress of a plate as a smooth function of thickness and load.
 inline double plateStress(double thickness, double load)
@@ -90,13 +93,6 @@ protected:
     m_manager = boost::make_shared<SurrogateModelManager>(m_pipeline);
     m_manager->signalModelsChanged.connect([this] { ++m_modelChanges; });
     m_collection = boost::make_shared<vantor::Property<SurrogateModelUserDistCollection>>();
-  }
-
-  void setCell(uint64_t caseId, const std::string& name, const Variant& value)
-  {
-    Transaction transaction = Project::project().startTransaction("Edit cell value");
-    auto record = Project::project().record(caseId).lock(transaction);
-    record->setData(transaction, *plateVariable(name).lock(), value);
   }
 
   boost::shared_ptr<SelectionModel> m_selection;

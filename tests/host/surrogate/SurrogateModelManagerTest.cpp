@@ -2,6 +2,7 @@
 #include "host/surrogate/SurrogateModel.h"
 #include "host/surrogate/SurrogateModelError.h"
 #include "tests/host/surrogate/SurrogateFixture.h"
+#include "tests/support/ErrorText.h"
 
 #include <QUndoStack>
 
@@ -46,15 +47,15 @@ TEST_F(SurrogateTest, InputsAreVaryingIndependentNumbersAndOutputsDependentNumbe
   EXPECT_NEAR(stressAt(*m_manager, 2.0, 25.0), plateStress(2.0, 25.0), 0.1);
 }
 
-TEST_F(SurrogateTest, ProjectEditsRefitOnceAndOnlyWhenTheyTouchModelVariables)
+TEST_F(SurrogateTest, ProjectChangesRefitOnceAndOnlyWhenTheyTouchModelVariables)
 {
   const uint64_t before = m_manager->generation();
-  setCell(1, "Note", 99.0);
-  setCell(1, "Label", "beam");
+  setValue(1, "Note", 99.0);
+  setValue(1, "Label", "beam");
   EXPECT_EQ(m_modelChanges, 0);
   EXPECT_EQ(m_manager->generation(), before);
 
-  setCell(1, "Stress", 100.0);
+  setValue(1, "Stress", 100.0);
   EXPECT_EQ(m_modelChanges, 1);
   EXPECT_GT(m_manager->generation(), before);
   const std::vector<double> caseOne = { 1.0 + 2.0 * std::fmod(0.618034, 1.0),
@@ -68,30 +69,24 @@ TEST_F(SurrogateTest, ProjectEditsRefitOnceAndOnlyWhenTheyTouchModelVariables)
     1e-9);
 
   // A constant input that starts to vary becomes an input, in project order.
-  setCell(4, "Grade", 3.0);
+  setValue(4, "Grade", 3.0);
   EXPECT_EQ(m_modelChanges, 3);
   EXPECT_EQ(
     names(m_manager->inputVariables()), (std::vector<std::string>{ "Thickness", "Grade", "Load" }));
   EXPECT_EQ(m_manager->model(plateVariable("Stress").id()).inputCount(), 3u);
-}
 
-TEST_F(SurrogateTest, NatureChangesAndErasedVariablesChangeTheModels)
-{
+  // So do a changed nature and an erased variable.
   {
     Transaction transaction = Project::project().startTransaction("Nature");
     plateVariable("Note").lock(transaction)->setNature(transaction, Variable::Dependent);
   }
-  EXPECT_EQ(m_modelChanges, 1);
+  EXPECT_EQ(m_modelChanges, 4);
   EXPECT_EQ(
     names(m_manager->outputVariables()), (std::vector<std::string>{ "Stress", "Cost", "Note" }));
-  {
-    Transaction transaction = Project::project().startTransaction("Erase");
-    transaction.allowErasure();
-    plateVariable("Load").lock(transaction)->erase(transaction);
-  }
-  EXPECT_EQ(m_modelChanges, 2);
-  EXPECT_EQ(names(m_manager->inputVariables()), std::vector<std::string>{ "Thickness" });
-  EXPECT_EQ(m_manager->model(plateVariable("Stress").id()).inputCount(), 1u);
+  testsupport::eraseVariables({ "Load" });
+  EXPECT_EQ(m_modelChanges, 5);
+  EXPECT_EQ(names(m_manager->inputVariables()), (std::vector<std::string>{ "Thickness", "Grade" }));
+  EXPECT_EQ(m_manager->model(plateVariable("Stress").id()).inputCount(), 2u);
 }
 
 TEST_F(SurrogateTest, UnfittableProjectsSayWhyWithoutModels)
@@ -106,24 +101,12 @@ TEST_F(SurrogateTest, UnfittableProjectsSayWhyWithoutModels)
     "Too few cases for a surrogate model of \"Stress\": 3 cases have values of it and of all 2 "
     "inputs; at least 4 are needed.");
   EXPECT_THROW(m_manager->predict(plateVariable("Stress").id(), { 1.0, 2.0 }), SurrogateModelError);
-  try
-  {
-    m_manager->predict(plateVariable("Note").id(), {});
-    ADD_FAILURE() << "Note has no model";
-  }
-  catch (const SurrogateModelError& error)
-  {
-    EXPECT_EQ(error.message(),
-      "\"Note\" is not an output of the surrogate models: only dependent numeric variables are.");
-  }
+  EXPECT_EQ(testsupport::errorOf<SurrogateModelError>(
+              [&] { m_manager->predict(plateVariable("Note").id(), {}); }),
+    "\"Note\" is not an output of the surrogate models: only dependent numeric variables are.");
 
   // With its only varying input erased, no model can be fitted at all.
-  {
-    Transaction transaction = Project::project().startTransaction("Erase");
-    transaction.allowErasure();
-    plateVariable("Load").lock(transaction)->erase(transaction);
-    plateVariable("Thickness").lock(transaction)->erase(transaction);
-  }
+  testsupport::eraseVariables({ "Load", "Thickness" });
   EXPECT_TRUE(m_manager->inputVariables().empty());
   EXPECT_EQ(m_manager->modelSummaries()[0].error,
     "No surrogate model can be fitted: no independent numeric variable varies over the cases.");

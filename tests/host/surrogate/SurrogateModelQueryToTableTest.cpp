@@ -83,7 +83,7 @@ TEST_F(QueryTest, TableHoldsEveryCombinationOfInputValuesAndThePredictions)
   }
 }
 
-TEST_F(QueryTest, InputsNotVariedTakeTheMiddleOfTheFilteredRangeOrTheUsersPoints)
+TEST_F(QueryTest, InputsTakeTheMiddleOfTheFilteredRangeOrTheUsersPointsAndAGridOneValueEach)
 {
   makeQuery();
   m_variables->vary("Thickness", { 1.0, 3.0 }, 5);
@@ -102,16 +102,14 @@ TEST_F(QueryTest, InputsNotVariedTakeTheMiddleOfTheFilteredRangeOrTheUsersPoints
   collection.setDistribution("Load", 0, { 12.0, 20.0, 30.0 });
   m_collection->setValue(collection);
   EXPECT_EQ(table()->GetNumberOfRows(), 5);
-}
 
-TEST_F(QueryTest, GridFlagKeepsOneValuePerFixedInputAndTakesUserPointsForVariedOnes)
-{
+  // The grid flag keeps one value per fixed input and takes the user's points for varied ones.
   makeQuery(InterpolationVariablesAbstract::gridFlag);
   m_variables->vary("Thickness", { 1.0, 3.0 }, 100);
-  SurrogateModelUserDistCollection collection;
-  collection.setDistribution("Load", 1, { 30.0, 12.0, 20.0, 10.0 });
-  collection.setDistribution("Thickness", 1, { 1.0, 1.5, 2.0, 2.25, 2.5, 2.75, 3.0 });
-  m_collection->setValue(collection);
+  SurrogateModelUserDistCollection grid;
+  grid.setDistribution("Load", 1, { 30.0, 12.0, 20.0, 10.0 });
+  grid.setDistribution("Thickness", 1, { 1.0, 1.5, 2.0, 2.25, 2.5, 2.75, 3.0 });
+  m_collection->setValue(grid);
   EXPECT_EQ(table()->GetNumberOfRows(), 7);
   EXPECT_EQ(cell(6, "Thickness"), 3.0);
   EXPECT_EQ(cell(0, "Load"), 16.0);
@@ -128,14 +126,14 @@ TEST_F(QueryTest, ExecutesOnlyWhenModelsOrSamplesChange)
 
   // Announcements that change nothing, and edits outside the models, leave it alone.
   m_variables->vary("Thickness", { 1.0, 3.0 }, 4);
-  setCell(2, "Note", 5.0);
+  setValue(2, "Note", 5.0);
   m_variables->suspend();
   m_variables->resume();
   EXPECT_FALSE(executed());
 
   m_variables->vary("Thickness", { 1.0, 2.0 }, 4);
   EXPECT_TRUE(executed());
-  setCell(2, "Stress", 5.0);
+  setValue(2, "Stress", 5.0);
   EXPECT_TRUE(executed());
   // A filter moving the default of the fixed Load re-samples.
   m_pipeline->addFilter(boost::make_shared<RangeFilter>(plateVariable("Load"), 10.0, 20.0));
@@ -167,7 +165,7 @@ TEST_F(QueryTest, FailuresGiveTheErrorTextOfShownOutputsOnly)
 
   // Cost has too few complete cases; the plot showing Stress does not care.
   for (uint64_t caseId = 1; caseId <= 28; ++caseId)
-    setCell(caseId, "Cost", Variant::null());
+    setValue(caseId, "Cost", Variant::null());
   EXPECT_TRUE(m_query->getLastError().empty()) << m_query->getLastError();
   EXPECT_TRUE(std::isnan(cell(0, "Cost")));
   m_variables->show("Cost");

@@ -1,5 +1,6 @@
 #include "host/surrogate/SurrogateModel.h"
 #include "host/surrogate/SurrogateModelError.h"
+#include "tests/support/ErrorText.h"
 
 #include <cmath>
 #include <functional>
@@ -55,20 +56,12 @@ double largestError(const SurrogateModel& model, const Function& f)
 
 std::string fitError(const SurrogateModelSamples& samples)
 {
-  try
-  {
-    SurrogateModel model(samples);
-  }
-  catch (const SurrogateModelError& error)
-  {
-    return error.message();
-  }
-  return {};
+  return testsupport::errorOf<SurrogateModelError>([&] { SurrogateModel model(samples); });
 }
 
 } // namespace
 
-TEST(SurrogateModelTest, InterpolatesSmoothFunctionThroughCasesAndCloseBetweenThem)
+TEST(SurrogateModelTest, InterpolatesSmoothFunctionsCloselyAndLinearOnesExactlyWithEitherModel)
 {
   const SurrogateModelSamples samples = sampled(smooth, 80);
   SurrogateModel model(samples);
@@ -90,10 +83,8 @@ TEST(SurrogateModelTest, InterpolatesSmoothFunctionThroughCasesAndCloseBetweenTh
   SurrogateModel denser(sampled(smooth, 320));
   EXPECT_LT(largestError(denser, smooth), largestError(model, smooth) / 2.0);
   EXPECT_LT(denser.crossValidatedError(), model.crossValidatedError());
-}
 
-TEST(SurrogateModelTest, BothModelsReproduceLinearFunctionExactly)
-{
+  // Both models reproduce a linear function exactly.
   SurrogateModel interpolating(sampled(linear, 30));
   EXPECT_EQ(interpolating.kind(), SurrogateModel::Kind::RadialBasisFunction);
   EXPECT_LT(largestError(interpolating, linear), 1e-9);

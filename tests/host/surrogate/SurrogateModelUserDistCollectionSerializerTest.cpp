@@ -5,14 +5,10 @@
 #include <boost/lexical_cast.hpp>
 #include <stdexcept>
 
-namespace
-{
-
 using CollectionProperty = vantor::Property<SurrogateModelUserDistCollection>;
 
-} // namespace
-
-TEST(SurrogateModelUserDistCollectionSerializerTest, WritesAndReadsModesAndExactPoints)
+TEST(SurrogateModelUserDistCollectionSerializerTest,
+  WritesAndReadsModesAndExactPointsAndKeepsThemOnErrors)
 {
   auto property = boost::make_shared<CollectionProperty>();
   SurrogateModelUserDistCollection collection;
@@ -44,15 +40,8 @@ TEST(SurrogateModelUserDistCollectionSerializerTest, WritesAndReadsModesAndExact
   testsupport::readXml(reader, "<SurrogateModelUserDistCollection/>");
   EXPECT_TRUE(restored->value().distributions().empty());
   EXPECT_EQ(restored->value().getMode("Load"), 0);
-}
 
-TEST(SurrogateModelUserDistCollectionSerializerTest, UnreadableValuesThrowAndKeepTheCollection)
-{
-  auto property = boost::make_shared<CollectionProperty>();
-  SurrogateModelUserDistCollection collection;
-  collection.setDistribution("Load", 1, { 2.0 });
-  property->setValue(collection);
-  SurrogateModelUserDistCollectionSerializer serializer(property);
+  // Unreadable values throw and keep the collection.
   const auto read = [&](const std::string& distribution)
   {
     testsupport::readXml(serializer,

@@ -1,10 +1,7 @@
 #include "analyzer/dataviews/export/PNGExporter.h"
 #include "analyzer/dataviews/PointSpriteBugFixingRenderWindow.h"
-#include "analyzer/dataviews/ScatterPlot2DInterface.h"
-#include "analyzer/dataviews/TableViewInterface.h"
 #include "analyzer/dataviews/export/ExerciserExporter.h"
 #include "host/filesystem/FileInfo.h"
-#include "host/serialization/Serializer.h"
 #include "tests/analyzer/dataviews/TestViews.h"
 
 #include <QDir>
@@ -21,7 +18,7 @@ namespace
 {
 
 /// A chart-kind view whose window is red in its top half and blue in its bottom half.
-class TwoColourChart : public ScatterPlot2DInterface
+class TwoColourChart : public testviews::StubChart
 {
 public:
   TwoColourChart()
@@ -36,38 +33,13 @@ public:
     widget.resize(400, 300);
   }
 
-  void accept(DataViewVisitorInterface& visitor) override
-  {
-    visitor.visit(boost::shared_ptr<ScatterPlot2DInterface>(this, [](void*) {}));
-  }
   vtkSmartPointer<vtkRenderWindow> renderWindow() override { return window.Get(); }
   void render() override { window->Render(); }
-
-  void fitData() override {}
-  void suspend() override {}
-  void resume() override {}
-  std::string title() const override { return "Chart"; }
-  SerializerInterface& serializer() override { return m_serializer; }
-  void adjustSelectionForMouseClickAtPoint() override {}
-  std::string domName() const override { return "Scatter2DView"; }
-  PropertyPtr<MouseMode> mouseMode() override { return nullptr; }
-  PropertyPtr<VariablePtr> xVar() override { return nullptr; }
-  PropertyPtr<VariablePtr> yVar() override { return nullptr; }
-  PropertyPtr<float> scalingFactor() override { return nullptr; }
-  PropertyPtr<VariablePtr> colorVar() override { return nullptr; }
-  PropertyPtr<QColor> color() override { return nullptr; }
-  PropertyPtr<Coloring_e> coloringType() override { return nullptr; }
-  boost::shared_ptr<ColorLegend> legend() override { return nullptr; }
-  AxisDetailsList axisDetails() override { return {}; }
-  void setSelectionColor(const QColor&) override {}
 
   vtkNew<PointSpriteBugFixingRenderWindow> window;
   vtkNew<vtkRenderer> top;
   vtkNew<vtkRenderer> bottom;
   QVTKOpenGLNativeWidget widget;
-
-private:
-  Serializer m_serializer{ "Scatter2DView" };
 };
 
 struct PNGExport : ::testing::Test
@@ -116,7 +88,7 @@ TEST_F(PNGExport, ImageIsUprightAndOfTheAskedSizeWithoutKeepingTheAspectRatio)
   EXPECT_TRUE(isBlue(narrow.pixelColor(100, 160)));
 }
 
-TEST_F(PNGExport, ViewsWithoutARenderWindowWriteNothing)
+TEST_F(PNGExport, ExerciserWritesASmallPictureOfAChartAndNothingForATable)
 {
   auto table = boost::make_shared<testviews::TestTableView>();
   PNGExporter(file("table.png"), { 100, 100 }, ViewExporterInterface::WindowAntialiasing)
@@ -125,10 +97,8 @@ TEST_F(PNGExport, ViewsWithoutARenderWindowWriteNothing)
 
   ExerciserExporter(QDir(folder.path()).filePath("run/view1.png").toStdString()).exportView(*table);
   EXPECT_FALSE(file("run/view1.png")->exists());
-}
 
-TEST_F(PNGExport, ExerciserWritesASmallPictureAndNoCsvForAChartWithoutDerivedData)
-{
+  // A chart without derived data: a small picture and no CSV.
   ExerciserExporter(QDir(folder.path()).filePath("view1.png").toStdString()).exportView(chart);
   const QImage image(file("view1.png")->absolutePath());
   EXPECT_EQ(image.size(), QSize(300, 240));

@@ -9,6 +9,7 @@
 #include "host/viewsupport/ImageFileDecoder.h"
 #include "host/viewsupport/ImageFileLoaderInterface.h"
 #include "property/Property.h"
+#include "tests/support/ProjectEdits.h"
 
 #include <QDomDocument>
 #include <QPainter>
@@ -156,34 +157,19 @@ TEST_F(ImageDiffFixture, TheViewDropsErasedCasesAndClosesWithItsReference)
   view->zoom()->setValue(2);
   EXPECT_EQ(table.imageDelegate()->imageSize(), zoomLevelToImageSize(2));
 
-  {
-    Transaction transaction = Project::project().startTransaction();
-    transaction.allowErasure();
-    Project::project().eraseRecords(transaction, { 2 });
-    transaction.commit();
-  }
+  testsupport::eraseCases({ 2 });
   EXPECT_EQ(namesOf(view->comparedAuxFiles()), std::vector<std::string>{ "third.png" });
   EXPECT_EQ(table.model()->columnCount(), 2);
   ASSERT_EQ(manager->dataViews().size(), 1u);
 
   // Removed, it misses the erasure of case 3 and catches up when brought back.
   manager->removeView(view);
-  {
-    Transaction transaction = Project::project().startTransaction();
-    transaction.allowErasure();
-    Project::project().eraseRecords(transaction, { 3 });
-    transaction.commit();
-  }
+  testsupport::eraseCases({ 3 });
   EXPECT_EQ(view->comparedAuxFiles().size(), 1u);
   manager->restoreView(view);
   EXPECT_TRUE(view->comparedAuxFiles().empty());
   EXPECT_EQ(table.model()->columnCount(), 1);
 
-  {
-    Transaction transaction = Project::project().startTransaction();
-    transaction.allowErasure();
-    Project::project().eraseRecords(transaction, { 1 });
-    transaction.commit();
-  }
+  testsupport::eraseCases({ 1 });
   EXPECT_TRUE(manager->dataViews().empty()) << "its reference is gone";
 }

@@ -53,7 +53,7 @@ boost::shared_ptr<SelectedImageView> asSelected(
 
 } // namespace
 
-TEST_F(ImageListFixture, ShowsAnImageOnlyWhenItsFirstTagIsToBeShown)
+TEST_F(ImageListFixture, ShowsImagesByFirstTagAndResizesTheGridForLabelsAndZoomAtOnce)
 {
   EXPECT_TRUE(list->displayedAuxFiles().empty()) << "no tag chosen";
   EXPECT_EQ(list->availableTags(), (std::vector<std::string>{ "approved", "rejected", "sharp" }));
@@ -64,10 +64,8 @@ TEST_F(ImageListFixture, ShowsAnImageOnlyWhenItsFirstTagIsToBeShown)
   EXPECT_EQ(list->displayedAuxFiles().size(), 6u);
   EXPECT_EQ(list->listView()->objectName(), "listView");
   EXPECT_EQ(parent.objectName(), "ImageListView");
-}
 
-TEST_F(ImageListFixture, LabelsAndZoomResizeTheGridAtOnce)
-{
+  // Labels and zoom resize the grid at once.
   properties->tagsToShow()->setValue({ "approved" });
   const QModelIndex red = rowOf("red.png");
   EXPECT_EQ(

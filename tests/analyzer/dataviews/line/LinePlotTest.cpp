@@ -6,6 +6,7 @@
 #include "host/charts/ChartXY.h"
 #include "host/charts/ChartXYLocationTransformer.h"
 #include "host/filesystem/FileInfo.h"
+#include "host/pipeline/RangeFilter.h"
 #include "host/pipeline/ValueFilter.h"
 #include "host/project/Transaction.h"
 #include "host/serialization/SerializerInterface.h"
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QUndoStack>
 #include <QWidget>
+#include <vtkAxis.h>
 #include <vtkChartLegend.h>
 #include <vtkIdTypeArray.h>
 #include <vtkPen.h>
@@ -195,6 +197,31 @@ TEST_F(LinePlotTest, ReadsTheOlderPlotTypeAndWritesOnlyTheCurrentForm)
   EXPECT_EQ(testsupport::xmlText(restored->serializer()), xml);
 }
 
+TEST_F(LinePlotTest, TextOnAnAxisDrawsNoLineAndSaysWhyWhileTextGroupsLines)
+{
+  auto view = addView();
+  testsupport::readXml(view->serializer(),
+    "<LinePlotView><XVar>Label</XVar><SortBy>Label</SortBy><ColorVar>Label</ColorVar>"
+    "<ColorByData>1</ColorByData></LinePlotView>");
+  view->render();
+  EXPECT_TRUE(view->rawDataPlots().empty());
+  EXPECT_EQ(view->chart().GetNumberOfPlots(), 0);
+  vtkAxis* bottom = view->chart().GetAxis(vtkAxis::BOTTOM);
+  EXPECT_TRUE(bottom->GetVisible()) << "an empty chart still shows what it is of";
+  EXPECT_EQ(bottom->GetTitle(), "Label (text: not plotted)");
+  view->fitData();
+  view->showDerivedData()->setValue(true);
+  view->render();
+  EXPECT_TRUE(view->derivedDataPlots().empty());
+
+  view->xVar()->setValue(plateVariable("Thickness"));
+  view->render();
+  ASSERT_EQ(view->rawDataPlots().size(), 1u) << "one text group, sorted by text";
+  EXPECT_STREQ(view->rawDataPlots()[0]->GetLabel().c_str(), "Label=plate");
+  EXPECT_EQ(view->rawDataPlots()[0]->GetInput()->GetNumberOfRows(), 30);
+  EXPECT_EQ(bottom->GetTitle(), "Thickness");
+}
+
 TEST_F(LinePlotTest, SurrogateLinesAreDashedAndClicksPickOnlyCases)
 {
   auto view = addView();
@@ -212,7 +239,6 @@ TEST_F(LinePlotTest, SurrogateLinesAreDashedAndClicksPickOnlyCases)
   const uint64_t id = cases->GetInput()->GetValue(7, 0).ToTypeUInt64();
   clickAt(*view, point, 5, -5);
   EXPECT_EQ(m_selection->getSelections(), (std::set<uint64_t>{ id }));
-  // The selection rebuilt the chart: its mask is part of the cases' table.
   EXPECT_EQ(view->rawDataPlots()[0]->GetSelection()->GetNumberOfTuples(), 1);
 
   // A point of the predicted line far from every case.
@@ -290,7 +316,7 @@ TEST_F(LinePlotTest, SelectionsAreSharedWithTheTableBothWays)
     cases->GetInput()->GetValue(cases->GetSelection()->GetValue(0), 0).ToTypeUInt64(), chosen);
 }
 
-TEST_F(LinePlotTest, ALineColourChangeRecoloursWithoutRunningATableAlgorithm)
+TEST_F(LinePlotTest, ALineColourOrASelectionChangeRunsNoTableAlgorithm)
 {
   auto view = addView();
   AlgorithmExecutionListener groups(view->rawDataBuilder().outputAlgorithm());
@@ -302,6 +328,7 @@ TEST_F(LinePlotTest, ALineColourChangeRecoloursWithoutRunningATableAlgorithm)
   EXPECT_FALSE(groups.algorithmHasExecuted());
   EXPECT_FALSE(cases.algorithmHasExecuted());
   EXPECT_EQ(view->rawDataPlots(), before) << "the chart was not rebuilt";
+
   unsigned char rgb[3];
   before[0]->GetColor(rgb);
   EXPECT_EQ(QColor(rgb[0], rgb[1], rgb[2]), QColor(0, 128, 0));
@@ -310,6 +337,23 @@ TEST_F(LinePlotTest, ALineColourChangeRecoloursWithoutRunningATableAlgorithm)
   view->sortBy()->setValue(plateVariable("Load"));
   view->render();
   EXPECT_TRUE(groups.algorithmHasExecuted()) << "the listeners do hear a re-sort";
+
+  // Cases that pass a filter are read again; a selection then only moves the highlight.
+  groups.reset();
+  m_pipeline->addFilter(boost::make_shared<RangeFilter>(plateVariable("Note"), 1.0, 20.0));
+  view->render();
+  EXPECT_TRUE(groups.algorithmHasExecuted());
+  ASSERT_EQ(view->rawDataPlots()[0]->GetInput()->GetNumberOfRows(), 20);
+  groups.reset();
+  const auto filtered = view->rawDataPlots();
+  m_selection->setSelection({ 3, 17, 29 });
+  EXPECT_FALSE(groups.algorithmHasExecuted());
+  EXPECT_EQ(view->rawDataPlots(), filtered);
+  vtkIdTypeArray* highlighted = filtered[0]->GetSelection();
+  std::set<uint64_t> shown;
+  for (vtkIdType i = 0; i < highlighted->GetNumberOfTuples(); ++i)
+    shown.insert(filtered[0]->GetInput()->GetValue(highlighted->GetValue(i), 0).ToTypeUInt64());
+  EXPECT_EQ(shown, (std::set<uint64_t>{ 3, 17 })) << "case 29 is filtered out";
 }
 
 TEST_F(LinePlotTest, RemovedVariablesAreReplacedAndASuspendedViewCatchesUp)
@@ -352,6 +396,8 @@ TEST_F(LinePlotTest, ExportedPictureShowsTheGroupsInTheirColoursWithMarkers)
   view->symbolSize()->setValue(1.5f);
   view->showLegend()->setValue(false);
   view->render();
+  view->fitData();
+  view->render();
   ASSERT_EQ(view->rawDataPlots().size(), 6u);
 
   QTemporaryDir folder;
@@ -374,15 +420,16 @@ TEST_F(LinePlotTest, ExportedPictureShowsTheGroupsInTheirColoursWithMarkers)
       }
     return n;
   };
-  // A marker is a filled square of its plot's colour around the case.
-  for (std::size_t i = 0; i < 2; ++i)
+  // A marker is a filled square of its plot's colour around the case, whole also at the edges
+  // of the fitted axes.
+  for (std::size_t i = 0; i < 6; ++i)
   {
     vtkSmartPointer<vtkPlot> plot = view->rawDataPlots()[i];
     unsigned char rgb[3];
     plot->GetColor(rgb);
     const vtkVector2d pixel = pixelOf(*view, *plot, 0);
     const QRect around(int(pixel[0]) - 4, 200 - int(pixel[1]) - 4, 9, 9);
-    EXPECT_GE(count(QColor(rgb[0], rgb[1], rgb[2]), around), 40) << i;
+    EXPECT_EQ(count(QColor(rgb[0], rgb[1], rgb[2]), around), 81) << i;
   }
   EXPECT_GT(count(QColor(0xFF, 0, 0), picture.rect()), 60);
   EXPECT_GT(count(QColor(0xFF, 0xA8, 0), picture.rect()), 60);

@@ -9,6 +9,7 @@
 #include "host/filesystem/FileInfo.h"
 #include "host/pipeline/DataPipelineManager.h"
 #include "host/pipeline/RangeFilter.h"
+#include "host/plotsupport/ColorLegend.h"
 #include "host/plotsupport/InvalidPointsFilter.h"
 #include "host/project/Project.h"
 #include "host/project/ProjectContents.h"
@@ -33,6 +34,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <vtkAxis.h>
+#include <vtkChartLegend.h>
 #include <vtkChartXY.h>
 #include <vtkCommand.h>
 #include <vtkIdTypeArray.h>
@@ -46,7 +48,7 @@
 namespace
 {
 
-/// Cases 1..4: x and y independent, m and n dependent, q neither.
+/// Cases 1..4: x and y independent, m and n dependent, q neither, t text.
 void loadCases()
 {
   ProjectContents contents;
@@ -55,10 +57,11 @@ void loadCases()
   contents.addVariable("m", Variable::Dependent, ValueType::Real);
   contents.addVariable("n", Variable::Dependent, ValueType::Real);
   contents.addVariable("q", Variable::Other, ValueType::Real);
-  contents.addRecord(1, { 1.0, 10.0, 5.0, 5.0, 0.0 });
-  contents.addRecord(2, { 2.0, 30.0, 50.0, 50.0, 0.0 });
-  contents.addRecord(3, { 3.0, 20.0, 50.0, 50.0, 0.0 });
-  contents.addRecord(4, { 4.0, 40.0, 50.0, 5.0, 9.0 });
+  contents.addVariable("t", Variable::Other, ValueType::Text);
+  contents.addRecord(1, { 1.0, 10.0, 5.0, 5.0, 0.0, "A" });
+  contents.addRecord(2, { 2.0, 30.0, 50.0, 50.0, 0.0, "B" });
+  contents.addRecord(3, { 3.0, 20.0, 50.0, 50.0, 0.0, "A" });
+  contents.addRecord(4, { 4.0, 40.0, 50.0, 5.0, 9.0, "C" });
   Project::project().assign(std::move(contents));
 }
 
@@ -196,9 +199,43 @@ TEST_F(ScatterPlot2DTest, ReadsTheOlderColourByDataSwitch)
   const std::string xml = testsupport::xmlText(view->serializer());
   EXPECT_NE(xml.find("<ColoringType>ByRules</ColoringType>"), std::string::npos) << xml;
   EXPECT_EQ(xml.find("ColorByData"), std::string::npos);
+  EXPECT_NE(xml.find("<FilterViolationLegendPosition>0,0<"), std::string::npos)
+    << "the category legend was left in its strip";
   auto restored = addView();
   testsupport::readXml(restored->serializer(), xml);
   EXPECT_EQ(restored->coloringType()->value(), ByRules);
+
+  // A legend saved where the user put it is shown there again.
+  testsupport::readXml(restored->serializer(),
+    "<Scatter2DView><FilterViolationLegendPosition>150,120</FilterViolationLegendPosition>"
+    "</Scatter2DView>");
+  restored->render();
+  EXPECT_EQ(restored->chart()->GetLegend()->GetPoint()[0], 150.0f);
+  EXPECT_EQ(restored->chart()->GetLegend()->GetPoint()[1], 120.0f);
+  EXPECT_NE(testsupport::xmlText(restored->serializer()).find("150,120"), std::string::npos);
+}
+
+TEST_F(ScatterPlot2DTest, TextOnAnAxisOrRampDrawsNothingThereAndSaysWhy)
+{
+  auto view = addView();
+  testsupport::readXml(view->serializer(),
+    "<Scatter2DView><XVar>t</XVar><ColorVar>t</ColorVar>"
+    "<ColoringType>ByRules</ColoringType></Scatter2DView>");
+  view->render();
+  vtkAxis* bottom = view->chart()->GetAxis(vtkAxis::BOTTOM);
+  EXPECT_FALSE(view->pointPlot()->GetVisible());
+  EXPECT_TRUE(bottom->GetVisible()) << "an empty chart still shows what it is of";
+  EXPECT_EQ(bottom->GetTitle(), "t (text: not plotted)");
+  view->coloringType()->setValue(ByVariable);
+  view->fitData();
+  view->render();
+  EXPECT_FALSE(view->legend()->isShown()) << "text has no colour ramp";
+
+  view->xVar()->setValue(variable("x"));
+  view->render();
+  EXPECT_TRUE(view->pointPlot()->GetVisible());
+  EXPECT_EQ(bottom->GetTitle(), "x");
+  EXPECT_EQ(view->pointTable()->GetNumberOfRows(), 4);
 }
 
 TEST_F(ScatterPlot2DTest, ClicksPickThePointWithinSixPixels)
@@ -296,8 +333,13 @@ TEST_F(ScatterPlot2DTest, RubberBandsAndClicksSelectWithTheKeysOfTheOtherViews)
   drag(*view, case2, { case2[0] + 50, case2[1] });
   EXPECT_LT(view->chart()->GetAxis(vtkAxis::BOTTOM)->GetMinimum(), left);
   EXPECT_TRUE(selection->getSelections().empty());
+  // Fitting leaves room for the marker of the leftmost case.
   view->fitData();
-  EXPECT_EQ(view->chart()->GetAxis(vtkAxis::BOTTOM)->GetMinimum(), left);
+  view->render();
+  vtkAxis* bottom = view->chart()->GetAxis(vtkAxis::BOTTOM);
+  EXPECT_LT(bottom->GetMinimum(), 1.0);
+  EXPECT_GE(
+    pixelOf(*view, 1.0, 10.0)[0] - bottom->GetPoint1()[0], view->pointPlot()->GetMarkerSize() / 2);
 }
 
 TEST_F(ScatterPlot2DTest, SelectionsGoBothWaysWithTheTable)

@@ -56,7 +56,7 @@ using Axes = std::vector<boost::shared_ptr<AxisDetailsInterface>>;
 
 } // namespace
 
-TEST(AxisDetailsSerializer, WritesOnlyTheAxesAndSettingsThatExist)
+TEST(AxisDetailsSerializer, WritesOnlyTheAxesAndSettingsThatExistAndReadsKeepingWhatIsMissing)
 {
   auto x = boost::make_shared<TestAxis>(0.1, 1, true, true);
   auto y = boost::make_shared<TestAxis>(-2, 2, false, false);
@@ -74,14 +74,12 @@ TEST(AxisDetailsSerializer, WritesOnlyTheAxesAndSettingsThatExist)
 
   EXPECT_THROW(AxisDetailsSerializer(Axes{ x }), std::invalid_argument);
   EXPECT_THROW(AxisDetailsSerializer(Axes(4, x)), std::invalid_argument);
-}
 
-TEST(AxisDetailsSerializer, ReadsIntoTheAxesAndKeepsWhatIsMissing)
-{
-  auto x = boost::make_shared<TestAxis>(0, 1, true, true);
-  auto y = boost::make_shared<TestAxis>(0, 1, true, true);
-  AxisDetailsSerializer serializer(Axes{ x, y });
-  readXml(serializer,
+  // Reading sets what the document holds and keeps what it does not.
+  auto readX = boost::make_shared<TestAxis>(0, 1, true, true);
+  auto readY = boost::make_shared<TestAxis>(0, 1, true, true);
+  AxisDetailsSerializer reader(Axes{ readX, readY });
+  readXml(reader,
     "<AxisDetails>"
     "<YAxis><CustomRange><Maximum>8</Maximum></CustomRange>"
     "<UseCustomGridSpacing>1</UseCustomGridSpacing></YAxis>"
@@ -90,12 +88,12 @@ TEST(AxisDetailsSerializer, ReadsIntoTheAxesAndKeepsWhatIsMissing)
     "<ZAxis><CustomRange><Minimum>3</Minimum></CustomRange></ZAxis>"
     "</AxisDetails>");
 
-  EXPECT_EQ(x->min()->value(), 0);
-  EXPECT_EQ(x->boundsMin()->value(), -5);
-  EXPECT_EQ(x->boundsMax()->value(), 5);
-  EXPECT_EQ(x->gridSpacing()->value(), 0.25);
-  EXPECT_FALSE(x->useCustomGridSpacing()->value());
-  EXPECT_EQ(y->min()->value(), 0);
-  EXPECT_EQ(y->max()->value(), 8);
-  EXPECT_TRUE(y->useCustomGridSpacing()->value());
+  EXPECT_EQ(readX->min()->value(), 0);
+  EXPECT_EQ(readX->boundsMin()->value(), -5);
+  EXPECT_EQ(readX->boundsMax()->value(), 5);
+  EXPECT_EQ(readX->gridSpacing()->value(), 0.25);
+  EXPECT_FALSE(readX->useCustomGridSpacing()->value());
+  EXPECT_EQ(readY->min()->value(), 0);
+  EXPECT_EQ(readY->max()->value(), 8);
+  EXPECT_TRUE(readY->useCustomGridSpacing()->value());
 }

@@ -71,7 +71,7 @@ bool hasReddishPixel(const QImage& image)
 
 } // namespace
 
-TEST_F(ConstraintVizTest, ShadesExcludedPartsAndMarksTheValue)
+TEST_F(ConstraintVizTest, ShadesExcludedPartsOnlyAndMarksTheValue)
 {
   const auto shaded = model->shadedRange(1);
   ASSERT_TRUE(shaded.has_value());
@@ -89,14 +89,12 @@ TEST_F(ConstraintVizTest, ShadesExcludedPartsAndMarksTheValue)
   EXPECT_EQ(image.pixelColor(52, 3), caret) << "caret tip above the middle of the usable width";
   EXPECT_EQ(image.pixelColor(49, 0), caret);
   EXPECT_EQ(image.pixelColor(55, 0), caret);
-}
 
-TEST_F(ConstraintVizTest, AFilterThatDoesNotNarrowShadesNothing)
-{
+  // A filter that does not narrow shades nothing; a change of it updates its column.
   filter->setRange(0.0, 10.0);
   EXPECT_FALSE(model->shadedRange(1).has_value());
-  const QImage image = paintCell(xCell(5));
-  EXPECT_EQ(image.pixelColor(10, 15), QColor(Qt::white));
+  const QImage unshaded = paintCell(xCell(5));
+  EXPECT_EQ(unshaded.pixelColor(10, 15), QColor(Qt::white));
 
   filter->setRange(1.0, 10.0);
   ASSERT_TRUE(model->shadedRange(1).has_value()) << "a single filter's change updates its column";
@@ -112,10 +110,7 @@ TEST_F(ConstraintVizTest, ViolatingValuesAreRedAlsoWhenSelected)
   EXPECT_TRUE(hasReddishPixel(paintCell(xCell(9))));
   EXPECT_TRUE(hasReddishPixel(paintCell(xCell(9), true)));
   EXPECT_FALSE(hasReddishPixel(paintCell(xCell(5))));
-}
-
-TEST_F(ConstraintVizTest, SelectedRowsUseALightColourThatRedTextStaysReadableOn)
-{
+  // Selected rows use a light colour that red text stays readable on.
   const QPalette palette = view->tableView().palette();
   EXPECT_GT(palette.color(QPalette::Active, QPalette::Highlight).lightness(), 180);
   EXPECT_GT(palette.color(QPalette::Inactive, QPalette::Highlight).lightness(), 180);

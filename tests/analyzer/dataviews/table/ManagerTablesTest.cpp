@@ -7,8 +7,6 @@
 #include "analyzer/dataviews/serialize/ViewCollectionSerializer.h"
 #include "analyzer/dataviews/table/SelectedCasesView.h"
 #include "analyzer/dataviews/table/TableView.h"
-#include "host/project/Record.h"
-#include "host/project/Transaction.h"
 #include "host/serialization/SerializerInterface.h"
 
 #include <QDomDocument>
@@ -87,10 +85,7 @@ TEST_F(TableFixture, AViewOutlivingItsManagerIgnoresLaterChanges)
   manager.reset();
   UndoStack::clear();
   selection->setSelection({ 2, 3 });
-  Transaction transaction = Project::project().startTransaction();
-  auto record = Project::project().record(2).lock(transaction);
-  record->setData(transaction, *Project::project().variable("x").lock(), Variant(4.5));
-  transaction.commit();
+  testsupport::setValue(2, "x", 4.5);
   EXPECT_EQ(table->width(), 0);
   QDomDocument document;
   EXPECT_EQ(table->serializer().serialize(document).firstChildElement("ColumnOrder").text(), "");

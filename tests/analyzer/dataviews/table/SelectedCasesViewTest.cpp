@@ -9,19 +9,6 @@
 #include <QItemSelectionModel>
 #include <QTableView>
 
-namespace
-{
-
-std::set<uint64_t> shownCases(const QAbstractItemModel& model)
-{
-  std::set<uint64_t> ids;
-  for (int row = 0; row < model.rowCount(); ++row)
-    ids.insert(model.index(row, 0).data().toULongLong());
-  return ids;
-}
-
-} // namespace
-
 TEST_F(TableFixture, SharedSelectionReachesBothTablesButOnlyTheTableWritesBack)
 {
   parent.resize(800, 500);
@@ -37,10 +24,13 @@ TEST_F(TableFixture, SharedSelectionReachesBothTablesButOnlyTheTableWritesBack)
   EXPECT_EQ(casesModel->rowCount(), 0) << "no selection, an empty table";
 
   selection->setSelection({ 3, 4, 5, 9 });
-  EXPECT_EQ(shownCases(*casesModel), (std::set<uint64_t>{ 3, 4, 5, 9 }));
+  EXPECT_EQ(casesInRowOrder(*casesModel), (std::vector<uint64_t>{ 3, 4, 5, 9 }));
   EXPECT_EQ(casesPaintedSelected(table->tableView()), (std::set<uint64_t>{ 3, 4, 5, 9 }));
   EXPECT_EQ(casesPaintedSelected(cases->tableView()), (std::set<uint64_t>{ 3, 4, 5, 9 }));
   EXPECT_EQ(cases->selections(), (std::set<uint64_t>{ 3, 4, 5, 9 }));
+  testsupport::setValue(4, "x", 4.5);
+  EXPECT_EQ(casesPaintedSelected(cases->tableView()), (std::set<uint64_t>{ 3, 4, 5, 9 }))
+    << "the highlight stays through data changes";
 
   cases->tableView().selectionModel()->select(
     casesModel->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -53,7 +43,7 @@ TEST_F(TableFixture, SharedSelectionReachesBothTablesButOnlyTheTableWritesBack)
   table->tableView().selectionModel()->select(
     tableModel->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   EXPECT_EQ(selection->getSelections(), std::set<uint64_t>{ 1 });
-  EXPECT_EQ(shownCases(*casesModel), std::set<uint64_t>{ 1 });
+  EXPECT_EQ(casesInRowOrder(*casesModel), std::vector<uint64_t>{ 1 });
 }
 
 TEST_F(TableFixture, SelectedCasesIgnoreFiltersAndShowViolations)
@@ -65,7 +55,7 @@ TEST_F(TableFixture, SelectedCasesIgnoreFiltersAndShowViolations)
   auto cases = boost::make_shared<SelectedCasesView>(pipeline, selection, casesParent);
   selection->setSelection({ 1, 3, 10 });
   QAbstractItemModel* model = cases->tableView().model();
-  ASSERT_EQ(shownCases(*model), (std::set<uint64_t>{ 1, 3, 10 }));
+  ASSERT_EQ(casesInRowOrder(*model), (std::vector<uint64_t>{ 1, 3, 10 }));
   for (int row = 0; row < model->rowCount(); ++row)
   {
     const uint64_t id = model->index(row, 0).data().toULongLong();
@@ -76,6 +66,6 @@ TEST_F(TableFixture, SelectedCasesIgnoreFiltersAndShowViolations)
   cases->suspend();
   selection->setSelection({ 2 });
   cases->resume();
-  EXPECT_EQ(shownCases(*model), std::set<uint64_t>{ 2 })
+  EXPECT_EQ(casesInRowOrder(*model), std::vector<uint64_t>{ 2 })
     << "the rows follow the selection, suspended or not: only the data connection is blocked";
 }

@@ -5,6 +5,8 @@
 #include "host/project/Project.h"
 #include "host/project/ProjectContents.h"
 #include "host/viewsupport/SelectionModel.h"
+#include "tests/support/ItemModels.h"
+#include "tests/support/ProjectEdits.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -14,6 +16,10 @@
 #include <QWidget>
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
+
+using testsupport::casesInRowOrder;
+using testsupport::columnNamed;
+using testsupport::rowOfCase;
 
 /// Cases 1..10 with "x" (real, 0..10 apart from a NaN and a NULL), "n" (integer), "label"
 /// (text), "fixed" (locked real) and "!!" (a real whose odd name must still be shown).
@@ -37,15 +43,6 @@ inline void loadTableProject()
   }
   contents.addRecord(11, { 0.0, 0, "low", 0.0, 1.0 });
   Project::project().assign(std::move(contents));
-}
-
-/// The row of a model showing the case, found by the case id in column 0; -1 when absent.
-inline int rowOfCase(const QAbstractItemModel& model, uint64_t caseId)
-{
-  for (int row = 0; row < model.rowCount(); ++row)
-    if (model.index(row, 0).data().toULongLong() == caseId)
-      return row;
-  return -1;
 }
 
 /// The cases whose rows the view paints as selected, read from its pixels as the user sees them:

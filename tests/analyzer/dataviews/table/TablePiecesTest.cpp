@@ -1,9 +1,5 @@
-#include "analyzer/dataviews/table/ColumnOrder.h"
 #include "analyzer/dataviews/table/RemoveHiddenColumns.h"
 
-#include <QHeaderView>
-#include <QStandardItemModel>
-#include <QTableView>
 #include <gtest/gtest.h>
 #include <vtkDoubleArray.h>
 #include <vtkNew.h>
@@ -28,26 +24,4 @@ TEST(RemoveHiddenColumns, DropsOnlyTripleBangColumnsAndSharesData)
   EXPECT_STREQ(output->GetColumn(1)->GetName(), "!!");
   EXPECT_STREQ(output->GetColumn(2)->GetName(), "y");
   EXPECT_EQ(output->GetColumn(2), table->GetColumnByName("y"));
-}
-
-TEST(ColumnOrder, SurvivesAFreshHeader)
-{
-  auto makeModel = []
-  {
-    auto* model = new QStandardItemModel(1, 4);
-    model->setHorizontalHeaderLabels({ "Case ID", "a", "b", "c" });
-    return model;
-  };
-  QTableView original;
-  original.setModel(makeModel());
-  original.horizontalHeader()->moveSection(3, 1);
-  const std::vector<std::string> saved = columnOrder(*original.horizontalHeader());
-  EXPECT_EQ(saved, (std::vector<std::string>{ "Case ID", "c", "a", "b" }));
-
-  QTableView restored;
-  restored.setModel(makeModel());
-  setColumnOrder(*restored.horizontalHeader(), saved);
-  EXPECT_EQ(columnOrder(*restored.horizontalHeader()), saved);
-  delete original.model();
-  delete restored.model();
 }

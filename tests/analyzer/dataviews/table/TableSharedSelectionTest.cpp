@@ -5,8 +5,6 @@
 #include "analyzer/dataviews/table/TableRoles.h"
 #include "analyzer/dataviews/table/TableView.h"
 #include "host/pipeline/RangeFilter.h"
-#include "host/project/Record.h"
-#include "host/project/Transaction.h"
 #include "host/project/Variable.h"
 
 #include <QAbstractItemModelTester>
@@ -18,30 +16,6 @@
 
 namespace
 {
-
-int columnNamed(const QAbstractItemModel& model, const QString& name)
-{
-  for (int column = 0; column < model.columnCount(); ++column)
-    if (model.headerData(column, Qt::Horizontal).toString() == name)
-      return column;
-  return -1;
-}
-
-void setProjectValue(uint64_t caseId, const std::string& variable, Variant value)
-{
-  Transaction transaction = Project::project().startTransaction();
-  auto record = Project::project().record(caseId).lock(transaction);
-  record->setData(transaction, *Project::project().variable(variable).lock(), std::move(value));
-  transaction.commit();
-}
-
-std::vector<uint64_t> casesInRowOrder(const QAbstractItemModel& model)
-{
-  std::vector<uint64_t> ids;
-  for (int row = 0; row < model.rowCount(); ++row)
-    ids.push_back(model.index(row, 0).data().toULongLong());
-  return ids;
-}
 
 /// Every model of a table's stack, from the view's down to the table model.
 std::vector<QAbstractItemModel*> modelStack(QTableView& table)
@@ -184,12 +158,12 @@ TEST_F(SharedSelectionTest, SortingIsTheSameBeforeAndAfterAReset)
 
   table->tableView().sortByColumn(columnNamed(*model, "y"), Qt::AscendingOrder);
   EXPECT_EQ(casesInRowOrder(*model), (std::vector<uint64_t>{ 4, 3, 2, 1 }));
-  setProjectValue(1, "label", "reset");
+  testsupport::setValue(1, "label", "reset");
   EXPECT_EQ(casesInRowOrder(*model), (std::vector<uint64_t>{ 4, 3, 2, 1 })) << "after a reset";
 
   table->tableView().sortByColumn(columnNamed(*model, "z"), Qt::AscendingOrder);
   EXPECT_EQ(casesInRowOrder(*model), (std::vector<uint64_t>{ 4, 2, 3, 1 }));
-  setProjectValue(1, "label", "again");
+  testsupport::setValue(1, "label", "again");
   EXPECT_EQ(casesInRowOrder(*model), (std::vector<uint64_t>{ 4, 2, 3, 1 })) << "after a reset";
 }
 
@@ -234,17 +208,6 @@ TEST_F(SharedSelectionTest, SortsKeepTiesInCaseOrderEitherWayAndTheCurrentRowWit
   EXPECT_EQ(casesInRowOrder(*casesModel), (std::vector<uint64_t>{ 1, 3, 2 }));
   selection->setSelection({ 2, 3, 4 });
   EXPECT_EQ(casesInRowOrder(*casesModel), (std::vector<uint64_t>{ 4, 3, 2 }));
-}
-
-TEST_F(SharedSelectionTest, TheSelectedCasesViewKeepsItsHighlightThroughDataChanges)
-{
-  auto cases = boost::make_shared<SelectedCasesView>(pipeline, selection, parent);
-  selection->setSelection({ 3, 4 });
-  EXPECT_EQ(cases->selections(), (std::set<uint64_t>{ 3, 4 }));
-
-  setProjectValue(4, "x", 4.5);
-  EXPECT_EQ(cases->selections(), (std::set<uint64_t>{ 3, 4 }));
-  EXPECT_EQ(casesPaintedSelected(cases->tableView()), (std::set<uint64_t>{ 3, 4 }));
 }
 
 TEST_F(SharedSelectionTest, CaseIdsBeyondDoublesAreExact)
