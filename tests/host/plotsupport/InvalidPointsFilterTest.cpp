@@ -87,11 +87,11 @@ TEST_F(InvalidPointsFilterTest, AnInfinityWrittenIntoAColumnDropsItsRowAlsoThrou
   EXPECT_EQ(keptCases(), (std::vector<uint64_t>{ 2, 3, 5 }));
 
   // The edited cell reaches the filter's copy, which no longer vouches for it either.
-  setCell(5, "Length", Variant(-std::numeric_limits<double>::infinity()));
+  testsupport::setValue(5, "Length", Variant(-std::numeric_limits<double>::infinity()));
   EXPECT_FALSE(length->knownFinite());
   EXPECT_EQ(keptCases(), (std::vector<uint64_t>{ 2, 3 }));
   m_pipeline->removeFilter(count);
-  setCell(1, "Length", Variant(std::numeric_limits<double>::infinity()));
+  testsupport::setValue(1, "Length", Variant(std::numeric_limits<double>::infinity()));
   EXPECT_EQ(keptCases(), (std::vector<uint64_t>{ 2, 3 }));
 }
 
