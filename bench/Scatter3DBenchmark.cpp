@@ -242,6 +242,8 @@ BENCHMARK(OverlayUpdate)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(OverlayUpdateBaseline)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(OverlayUpdate)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(OverlayUpdateBaseline)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(OverlayRefresh)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(OverlayRefreshBaseline)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(OverlayRefresh)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(OverlayRefreshBaseline)->Arg(1000000)->Unit(benchmark::kMillisecond);
 

@@ -23,6 +23,7 @@ bool gatherValues(vtkAbstractArray& source,
   auto* out = to->WritePointer(0, static_cast<vtkIdType>(rows.size()));
   for (std::size_t i = 0; i < rows.size(); ++i)
     out[i] = values[rows[i]];
+  to->setWithoutInfinities(from->withoutInfinities());
   if (from->hasSpecialValues())
   {
     std::vector<unsigned char> flags(rows.size(), Array::None);
@@ -71,7 +72,10 @@ bool copySpecial(vtkAbstractArray& source, vtkAbstractArray& target, vtkIdType f
   auto* sourceArray = Array::SafeDownCast(&source);
   if (!sourceArray)
     return false;
-  static_cast<Array&>(target).setSpecial(to, sourceArray->special(from));
+  auto& targetArray = static_cast<Array&>(target);
+  targetArray.setSpecial(to, sourceArray->special(from));
+  targetArray.setWithoutInfinities(
+    targetArray.withoutInfinities() && sourceArray->withoutInfinities());
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "host/plotsupport/InvalidPointsFilter.h"
 
 #include "host/project/Variable.h"
+#include "host/vtkutil/vtkNanNullValueArray.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,6 +61,10 @@ void clearInvalid(vtkAbstractArray& column, std::vector<char>& valid)
 /// Whether clearInvalid would keep every row: one read of the column, no flag written.
 bool holdsOnlyValid(vtkAbstractArray& column, vtkIdType rows)
 {
+  // The project's columns know it without a read.
+  if (auto* reals = vtkNanNullDoubleArray::SafeDownCast(&column))
+    if (reals->knownFinite())
+      return true;
   if (auto* doubles = vtkDoubleArray::FastDownCast(&column))
   {
     const double* values = doubles->GetPointer(0);

@@ -52,14 +52,23 @@ void spreadRows(vtkIdType oldSize, const std::vector<vtkIdType>& positions, Get 
   }
 }
 
+/// An empty numeric array, without infinities until a value written says otherwise.
+template<class Array>
+vtkSmartPointer<vtkAbstractArray> makeNumericArray()
+{
+  auto array = vtkSmartPointer<Array>::New();
+  array->setWithoutInfinities(true);
+  return array;
+}
+
 vtkSmartPointer<vtkAbstractArray> makeArray(ValueType type)
 {
   switch (type)
   {
     case ValueType::Integer:
-      return vtkSmartPointer<vtkNanNullIdTypeArray>::New();
+      return makeNumericArray<vtkNanNullIdTypeArray>();
     case ValueType::Real:
-      return vtkSmartPointer<vtkNanNullDoubleArray>::New();
+      return makeNumericArray<vtkNanNullDoubleArray>();
     case ValueType::Text:
       return vtkSmartPointer<vtkStringArray>::New();
   }
@@ -201,7 +210,14 @@ void VariableColumn::setValue(vtkIdType row, const Variant& value)
       else
       {
         if constexpr (std::is_same_v<Array, vtkNanNullDoubleArray>)
-          array.SetValue(row, value.isSpecial() ? notANumber : value.doubleValue());
+        {
+          const double number = value.isSpecial() ? notANumber : value.doubleValue();
+          array.SetValue(row, number);
+          // Once an infinity was written the column is read in full again, even after the
+          // value is gone: cheap to keep, and never wrong.
+          if (std::isinf(number))
+            array.setWithoutInfinities(false);
+        }
         else
           array.SetValue(row, value.longValue());
         array.setSpecial(row,

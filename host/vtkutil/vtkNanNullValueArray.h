@@ -11,6 +11,8 @@
 /// A numeric column that remembers which of its rows hold NaN or NULL. Numeric readers see the
 /// stored placeholder (NaN in real columns); reading a row as a vtkVariant gives an invalid
 /// variant for NULL and a NaN double for NaN, so that tables show what the user entered.
+/// A writer that sees every value it stores may also vouch that no row holds an infinity, so
+/// that readers tell an all-finite column apart without reading it.
 template<class BaseArray>
 class vtkNanNullValueArray : public BaseArray
 {
@@ -45,6 +47,13 @@ public:
   bool hasSpecialValues() const { return m_count != 0; }
   /// Empty, or one flag per row.
   const std::vector<unsigned char>& specialFlags() const { return m_flags; }
+  /// Whether the writer vouches that no row holds an infinity; false for a new array, since
+  /// VTK's own setters do not keep it.
+  bool withoutInfinities() const { return m_withoutInfinities; }
+  void setWithoutInfinities(bool without) { m_withoutInfinities = without; }
+  /// Every row a finite number, as far as the flags and the writer's word tell.
+  bool knownFinite() const { return m_withoutInfinities && !hasSpecialValues(); }
+
   void setSpecialFlags(std::vector<unsigned char> flags)
   {
     m_flags = std::move(flags);
@@ -86,6 +95,7 @@ public:
   {
     BaseArray::Initialize();
     setSpecialFlags({});
+    m_withoutInfinities = false;
   }
 
 protected:
@@ -96,12 +106,15 @@ private:
   void copySpecials(vtkDataArray* other)
   {
     auto* source = vtkNanNullValueArray::SafeDownCast(other);
-    if (source != this)
-      setSpecialFlags(source ? source->m_flags : std::vector<unsigned char>());
+    if (source == this)
+      return;
+    setSpecialFlags(source ? source->m_flags : std::vector<unsigned char>());
+    m_withoutInfinities = source && source->m_withoutInfinities;
   }
 
   std::vector<unsigned char> m_flags;
   vtkIdType m_count = 0;
+  bool m_withoutInfinities = false;
 
   vtkNanNullValueArray(const vtkNanNullValueArray&) = delete;
   void operator=(const vtkNanNullValueArray&) = delete;

@@ -1,7 +1,5 @@
 #include "analyzer/dataviews/scatter3d/EntireTableToPolyData.h"
 
-#include "analyzer/dataviews/scatter3d/ReusablePoints.h"
-
 #include <vtkCellArray.h>
 #include <vtkDataArray.h>
 #include <vtkDoubleArray.h>
@@ -12,6 +10,7 @@
 #include <vtkPointData.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
+#include <vtkSOADataArrayTemplate.h>
 #include <vtkTable.h>
 
 vtkStandardNewMacro(EntireTableToPolyData);
@@ -63,19 +62,15 @@ bool EntireTableToPolyData::buildPoints(vtkTable& input, vtkPolyData& output)
     if (!columns[axis] || columns[axis]->GetNumberOfComponents() != 1)
       return false;
   }
-  // Plain double columns, the usual case, in one pass; glyphs need no vertex cells.
+  // Plain double columns, the usual case: the points are the columns themselves, read in
+  // place, so that no pass copies a million positions; glyphs need no vertex cells.
   const vtkIdType rows = input.GetNumberOfRows();
-  const vtkSmartPointer<vtkPoints> points = reusablePoints(m_points, output, rows);
-  auto* xyz = static_cast<double*>(points->GetVoidPointer(0));
-  const double* x = columns[0]->GetPointer(0);
-  const double* y = columns[1]->GetPointer(0);
-  const double* z = columns[2]->GetPointer(0);
-  for (vtkIdType row = 0; row < rows; ++row)
-  {
-    xyz[3 * row] = x[row];
-    xyz[3 * row + 1] = y[row];
-    xyz[3 * row + 2] = z[row];
-  }
+  vtkNew<vtkSOADataArrayTemplate<double>> xyz;
+  xyz->SetNumberOfComponents(3);
+  for (int axis = 0; axis < 3; ++axis)
+    xyz->SetArray(axis, columns[axis]->GetPointer(0), rows, true, true);
+  vtkNew<vtkPoints> points;
+  points->SetData(xyz);
   output.Initialize();
   output.SetPoints(points);
   return true;
@@ -110,5 +105,11 @@ void EntireTableToPolyData::remember(vtkTable& input, vtkPolyData& output)
 EntireTableToPolyData::Source EntireTableToPolyData::source(vtkTable& input, const char* name) const
 {
   vtkAbstractArray* column = input.GetColumnByName(name);
-  return { column, column ? column->GetMTime() : 0 };
+  if (!column)
+    return {};
+  auto* doubles = vtkDoubleArray::FastDownCast(column);
+  return { column,
+    column->GetMTime(),
+    doubles ? doubles->GetPointer(0) : nullptr,
+    column->GetNumberOfValues() };
 }

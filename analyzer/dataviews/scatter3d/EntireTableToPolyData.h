@@ -9,7 +9,9 @@ class vtkTable;
 
 /// Points from three columns of a table, one per row, with every column of the table as point
 /// data in column order (shared, not copied): point-data array 0 is the case id. The points
-/// are built again only when one of the three columns changed.
+/// are built again only when one of the three columns changed. Double columns are not copied:
+/// the points read their values in place (three component arrays), so they are valid until
+/// the columns change, that is until the next update of this stage.
 class EntireTableToPolyData : public vtkTableToPolyData
 {
 public:
@@ -25,13 +27,18 @@ protected:
     vtkInformationVector* outputVector) override;
 
 private:
+  /// A column as the points were built from it: where its values lay then too, since the
+  /// points may read them in place.
   struct Source
   {
-    vtkAbstractArray* column = nullptr;
+    vtkSmartPointer<vtkAbstractArray> column;
     vtkMTimeType time = 0;
+    void* values = nullptr;
+    vtkIdType count = 0;
     bool operator==(const Source& other) const
     {
-      return column == other.column && time == other.time;
+      return column == other.column && time == other.time && values == other.values &&
+             count == other.count;
     }
   };
 

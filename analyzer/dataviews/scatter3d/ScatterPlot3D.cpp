@@ -13,6 +13,7 @@
 #include "analyzer/dataviews/scatter3d/Scatter3DInterpolationVariables.h"
 #include "analyzer/dataviews/scatter3d/Scatter3DScaleFactorCalculator.h"
 #include "analyzer/dataviews/scatter3d/ScatterPlot3DSelection.h"
+#include "analyzer/dataviews/scatter3d/SceneBesideColorBar.h"
 #include "analyzer/dataviews/scatter3d/ShapeProperty3D.h"
 #include "analyzer/dataviews/scatter3d/SizingPropertiesSynchronizer.h"
 #include "analyzer/dataviews/scatter3d/ZeroLength3DAxesAdjuster.h"
@@ -157,6 +158,7 @@ struct ScatterPlot3D::Impl
   SignalConnectionCollection connections;
   boost::shared_ptr<Scatter3DScaleFactorCalculator> calculator;
   boost::shared_ptr<ColorLegend> legend;
+  std::unique_ptr<SceneBesideColorBar> besideColorBar;
   boost::shared_ptr<InteractorStyle3D> interactorStyle;
   AxisDetailsList axisDetails;
   boost::shared_ptr<GlyphPositionAdjustingAxisRangeMonitor> rangeMonitor;
@@ -218,6 +220,7 @@ struct ScatterPlot3D::Impl
       lookupTable.Get(),
       renderWindow->GetInteractor(),
       vtkSmartPointer<NiceLabelsColorBarWidget>::New());
+    besideColorBar = std::make_unique<SceneBesideColorBar>(renderWindow, renderer.Get(), legend);
     setupAxesBox();
     initAxes();
     rangeMonitor =

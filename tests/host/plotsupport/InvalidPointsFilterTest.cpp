@@ -1,9 +1,12 @@
 #include "host/plotsupport/InvalidPointsFilter.h"
+#include "host/pipeline/RangeFilter.h"
 #include "host/vtkutil/AlgorithmExecutionListener.h"
+#include "host/vtkutil/vtkNanNullValueArray.h"
 #include "host/vtkutil/vtkVariantToNumericAlgorithm.h"
 #include "property/PropertyInstantiations.h"
 #include "tests/host/pipeline/PipelineFixture.h"
 
+#include <limits>
 #include <vtkCharArray.h>
 #include <vtkNew.h>
 #include <vtkTable.h>
@@ -70,6 +73,26 @@ TEST_F(InvalidPointsFilterTest, DropsRowsWithoutValidValuesInTheRelevantVariable
   // Text is a value: only the case without one (4) is dropped, besides case 2's NaN mass.
   x->setValue(Project::project().variable("Material"));
   EXPECT_EQ(keptCases(), (std::vector<uint64_t>{ 1, 3, 5 }));
+}
+
+TEST_F(InvalidPointsFilterTest, AnInfinityWrittenIntoAColumnDropsItsRowAlsoThroughAFilter)
+{
+  // Length holds only finite numbers and says so: its rows pass without a read of it, and a
+  // filter's copy of it takes its word.
+  auto* length = vtkNanNullDoubleArray::SafeDownCast(studyVariable("Length")->column().array());
+  ASSERT_NE(length, nullptr);
+  EXPECT_TRUE(length->knownFinite());
+  auto count = boost::make_shared<RangeFilter>(Project::project().variable("Count"), 4.0, 7.0);
+  m_pipeline->addFilter(count);
+  EXPECT_EQ(keptCases(), (std::vector<uint64_t>{ 2, 3, 5 }));
+
+  // The edited cell reaches the filter's copy, which no longer vouches for it either.
+  testsupport::setValue(5, "Length", Variant(-std::numeric_limits<double>::infinity()));
+  EXPECT_FALSE(length->knownFinite());
+  EXPECT_EQ(keptCases(), (std::vector<uint64_t>{ 2, 3 }));
+  m_pipeline->removeFilter(count);
+  testsupport::setValue(1, "Length", Variant(std::numeric_limits<double>::infinity()));
+  EXPECT_EQ(keptCases(), (std::vector<uint64_t>{ 2, 3 }));
 }
 
 TEST_F(InvalidPointsFilterTest, AllValidRowsPassSharedAndKeptColumnsFollowTheSelection)

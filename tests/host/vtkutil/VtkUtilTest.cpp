@@ -112,8 +112,13 @@ TEST(vtkNanNullValueArray, KeepsSpecialRowsThroughCopiesAndNewInstances)
   EXPECT_TRUE(std::isnan(array->GetVariantValue(2).ToDouble()));
   EXPECT_EQ(array->GetVariantValue(0).ToDouble(), 1.5);
 
+  array->setWithoutInfinities(true);
+  EXPECT_FALSE(array->knownFinite()) << "special rows are not finite";
+
   auto copy = vtkSmartPointer<vtkDataArray>::Take(array->NewInstance());
-  ASSERT_TRUE(vtkNanNullDoubleArray::SafeDownCast(copy));
+  auto* typedCopy = vtkNanNullDoubleArray::SafeDownCast(copy);
+  ASSERT_TRUE(typedCopy);
+  EXPECT_FALSE(typedCopy->withoutInfinities()) << "a new array vouches for nothing";
   copy->DeepCopy(array);
   EXPECT_FALSE(copy->GetVariantValue(1).IsValid());
   EXPECT_TRUE(vtkArrayDownCast<vtkDoubleArray>(copy.Get()));
@@ -123,6 +128,9 @@ TEST(vtkNanNullValueArray, KeepsSpecialRowsThroughCopiesAndNewInstances)
   EXPECT_FALSE(array->hasSpecialValues());
   copy->DeepCopy(array);
   EXPECT_TRUE(copy->GetVariantValue(1).IsValid());
+  EXPECT_TRUE(typedCopy->knownFinite());
+  copy->Initialize();
+  EXPECT_FALSE(typedCopy->withoutInfinities());
 }
 
 TEST(vtkVariantVariableValueLessThan, OrdersNumbersTextAndSpecialValues)

@@ -12,12 +12,12 @@
 #include <gtest/gtest.h>
 #include <vtkCubeAxesActor2D.h>
 #include <vtkDoubleArray.h>
+#include <vtkGeneralTransform.h>
 #include <vtkNew.h>
 #include <vtkPointData.h>
 #include <vtkPolyData.h>
 #include <vtkTable.h>
 #include <vtkTransform.h>
-#include <vtkTransformPolyDataFilter.h>
 
 namespace
 {
@@ -54,7 +54,7 @@ TEST(Axes3D, RangesMapOntoBoundsAndAnAxisMinimumIsOneUndoStep)
   points->SetXColumn("x");
   points->SetYColumn("y");
   points->SetZColumn("y");
-  vtkNew<vtkTransformPolyDataFilter> transform;
+  vtkNew<PositionTransformFilter> transform;
   transform->SetInputConnection(points->GetOutputPort());
   transform->SetTransform(vtkSmartPointer<vtkTransform>::New());
   GlyphPositionAdjustingAxisRangeMonitor monitor(transform.Get(), details);
@@ -158,7 +158,11 @@ TEST(Axes3D, PositionsLandWhereTheTransformPutsThemAndHeldCopiesKeepTheirs)
   turned->RotateZ(30.0);
   turned->RotateX(-45.0);
   turned->Scale(1.5, 2.0, 0.5);
-  for (vtkTransform* transform : { axesBox.Get(), turned.Get() })
+  // A transform that is not linear takes the general way, with points that are not interleaved.
+  vtkNew<vtkGeneralTransform> general;
+  general->Concatenate(axesBox);
+  const std::vector<vtkAbstractTransform*> transforms = { general, axesBox, turned };
+  for (vtkAbstractTransform* transform : transforms)
   {
     positions->SetTransform(transform);
     positions->Update();

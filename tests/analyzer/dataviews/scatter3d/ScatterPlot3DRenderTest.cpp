@@ -3,6 +3,7 @@
 #include "analyzer/dataviews/export/PNGExporter.h"
 #include "analyzer/dataviews/table/TableView.h"
 #include "host/filesystem/FileInfo.h"
+#include "host/plotsupport/NiceLabelsColorBarWidget.h"
 #include "host/vtkutil/AlgorithmExecutionListener.h"
 #include "tests/analyzer/dataviews/table/TableFixture.h"
 
@@ -20,6 +21,8 @@
 #include <vtkRenderWindow.h>
 #include <vtkRenderWindowInteractor.h>
 #include <vtkRenderer.h>
+#include <vtkScalarBarActor.h>
+#include <vtkScalarBarRepresentation.h>
 #include <vtkTransformPolyDataFilter.h>
 
 namespace
@@ -189,4 +192,59 @@ TEST_F(Scatter3DRender, ExportedPictureIsUprightAndOfTheAskedSize)
   EXPECT_LT(glyph.green(), 100) << "the top glyph is near the top of the picture";
   const QColor below = image.pixelColor(top[0] * 200 / width, top[1] * 300 / height);
   EXPECT_GT(below.green(), 200) << "its mirror position is background";
+}
+
+TEST_F(Scatter3DRender, AxesTitlesAndGlyphsKeepOutOfTheColourBarsBox)
+{
+  // Long titles and labels, the default camera, glyphs coloured by a fourth variable.
+  ProjectContents contents;
+  for (const char* name : { "Length (m)", "Width (mm)", "Deflection (mm)", "Stress (MPa)" })
+    contents.addVariable(name, Variable::Dependent, ValueType::Real);
+  for (uint64_t id = 1; id <= 24; ++id)
+  {
+    const double i = static_cast<double>(id);
+    contents.addRecord(id, { 1.0 + 0.08 * i, 20.0 + 2.5 * i, 0.2 + 0.55 * i * i, 10.0 * i });
+  }
+  Project::project().assign(std::move(contents));
+  auto view = addView();
+  view->xVar()->setValue(variable("Length (m)"));
+  view->yVar()->setValue(variable("Width (mm)"));
+  view->zVar()->setValue(variable("Deflection (mm)"));
+  view->colorVar()->setValue(variable("Stress (MPa)"));
+  view->colorByData()->setValue(true);
+  ASSERT_TRUE(view->legend()->isShown());
+  lastWidget->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(lastWidget));
+
+  vtkScalarBarActor* bar = view->legend()->widget().GetScalarBarActor();
+  auto* box =
+    vtkScalarBarRepresentation::SafeDownCast(view->legend()->widget().GetRepresentation());
+  for (const QSize size : { QSize(800, 600), QSize(400, 300) })
+  {
+    lastWidget->resize(size);
+    QTest::qWait(50);
+    // The plot drawn as beside the bar, without the bar: nothing of it lies in the bar's box.
+    bar->VisibilityOff();
+    view->render();
+    const QImage picture = PNGExporter::capture(*view->renderWindow());
+    bar->VisibilityOn();
+    const int width = picture.width();
+    const int height = picture.height();
+    ASSERT_EQ(width, size.width());
+    const int left = static_cast<int>(box->GetPosition()[0] * width);
+    const int right = static_cast<int>((box->GetPosition()[0] + box->GetPosition2()[0]) * width);
+    const int bottom = static_cast<int>(box->GetPosition()[1] * height);
+    const int top = static_cast<int>((box->GetPosition()[1] + box->GetPosition2()[1]) * height);
+    int drawn = 0;
+    for (int x = left; x < std::min(right, width); ++x)
+      for (int y = bottom; y < top; ++y)
+        drawn += picture.pixelColor(x, height - 1 - y) != QColor(Qt::white);
+    EXPECT_EQ(drawn, 0) << "pixels of the plot under the bar at " << width << " x " << height;
+    // The scene still uses most of the window.
+    int plotted = 0;
+    for (int x = 0; x < left; x += 2)
+      for (int y = 0; y < height; y += 2)
+        plotted += picture.pixelColor(x, y) != QColor(Qt::white);
+    EXPECT_GT(plotted, 100);
+  }
 }
