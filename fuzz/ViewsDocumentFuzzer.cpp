@@ -5,6 +5,7 @@
 #include "fuzz/FuzzInput.h"
 
 #include <QApplication>
+#include <cstdlib>
 #include <memory>
 
 namespace
@@ -20,6 +21,13 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
   qputenv("QT_QPA_PLATFORM", "offscreen");
   application = std::make_unique<QApplication>(*argc, *argv);
   window = std::make_unique<ExplorerWindow>(ExplorerWindow::Mode::Batch);
+  // Gone before the statics made since (the undo stack among them), which its end still uses.
+  std::atexit(
+    []
+    {
+      window.reset();
+      application.reset();
+    });
   return 0;
 }
 
