@@ -77,6 +77,7 @@ bool ChartXY::Paint(vtkContext2D* painter)
     m_areaChanged = true;
   }
   showAxesWhileEmpty();
+  refitAxesFittedBeforePaint();
   const bool painted = vtkChartXY::Paint(painter);
   m_areaChanged = false;
   return painted;
@@ -112,6 +113,27 @@ bool ChartXY::legendMoved()
 {
   const float* point = GetLegend()->GetPoint();
   return point[0] != m_laidOutLegend[0] || point[1] != m_laidOutLegend[1];
+}
+
+void ChartXY::refitAxesFittedBeforePaint()
+{
+  const std::vector<FittedRange> fitted = std::move(m_fittedBeforePaint);
+  m_fittedBeforePaint.clear();
+  bool refit = false;
+  for (const FittedRange& range : fitted)
+  {
+    vtkAxis* axis = GetAxis(range.axis);
+    // Panned, zoomed or typed since: the user's range stays.
+    if (axis->GetBehavior() != vtkAxis::FIXED || axis->GetMinimum() != range.minimum ||
+        axis->GetMaximum() != range.maximum)
+      continue;
+    axis->SetBehavior(vtkAxis::AUTO);
+    refit = true;
+  }
+  if (!refit)
+    return;
+  fitAutomaticAxesToPlots();
+  m_fittedBeforePaint.clear();
 }
 
 void ChartXY::fitAutomaticAxesToPlots()
@@ -173,5 +195,6 @@ void ChartXY::keepMarkersWhole()
     axis->SetRange(minimum - pad, maximum + pad);
     // Left to fit itself, the chart would fit the cases alone again at its next paint.
     axis->SetBehavior(vtkAxis::FIXED);
+    m_fittedBeforePaint.push_back({ index, axis->GetMinimum(), axis->GetMaximum() });
   }
 }

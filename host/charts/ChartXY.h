@@ -32,7 +32,8 @@ public:
   bool Paint(vtkContext2D* painter) override;
 
   /// Sets the ranges of the axes that fit themselves (vtkAxis::AUTO) to the visible plots now,
-  /// not at the next paint, with room for the markers of the outermost cases.
+  /// with room for the markers of the outermost cases, and again at the next paint: a view may
+  /// fit before its plots hold the data of a new variable or filter.
   void fitAutomaticAxesToPlots();
   /// Whether the chart's own legend is elsewhere than where the chart last laid it out: the
   /// user dragged it.
@@ -50,11 +51,20 @@ protected:
 
 private:
   void showAxesWhileEmpty();
+  /// Fits again the axes fitted since the last paint, unless their range was changed since.
+  void refitAxesFittedBeforePaint();
   /// Widens the fitted axes so that markers centred on the outermost cases are drawn whole.
   void keepMarkersWhole();
   float largestMarker();
 
   std::vector<vtkSmartPointer<vtkChartLegend>> m_legends;
+  struct FittedRange
+  {
+    int axis;
+    double minimum;
+    double maximum;
+  };
+  std::vector<FittedRange> m_fittedBeforePaint;
   double m_freeRight = 0.0;
   float m_laidOutLegend[2] = { 0, 0 };
   bool m_areaChanged = false;

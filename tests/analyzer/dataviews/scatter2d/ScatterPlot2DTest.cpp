@@ -308,12 +308,12 @@ TEST_F(ScatterPlot2DTest, RubberBandsAndClicksSelectWithTheKeysOfTheOtherViews)
   EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 2, 3 }));
 
   const auto case1 = pixelOf(*view, 1, 10);
-  drag(*view, { case1[0] - 8, case1[1] - 8 }, { case1[0] + 8, case1[1] + 8 }, true);
+  drag(*view, { case1[0] - 5, case1[1] - 5 }, { case1[0] + 5, case1[1] + 5 }, true);
   EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1, 2, 3 })) << "Shift adds";
   drag(*view, { case2[0] - 10, case2[1] + 10 }, { case3[0] + 10, case3[1] - 10 }, false, true);
   EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1 })) << "Control toggles";
   // The band over cases 1 and 3 (not 2, above it) toggles both.
-  drag(*view, { case1[0] - 8, case1[1] - 8 }, { case3[0] + 8, case3[1] + 8 }, false, true);
+  drag(*view, { case1[0] - 5, case1[1] - 5 }, { case3[0] + 8, case3[1] + 8 }, false, true);
   EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 3 }));
 
   // A click without drag picks the point within six pixels, or clears.
