@@ -26,6 +26,7 @@ void ViewArea::addView(QWidget* container, const boost::shared_ptr<DataViewInter
   if (!container)
     return;
   const QString title = tabTitle(*view);
+  ++m_titleCounts[view->title()];
   QWidget* page = pageFor(container, *view);
   m_views[page] = { container, view };
   const int index = addTab(page, title);
@@ -63,6 +64,8 @@ void ViewArea::removeView(const boost::shared_ptr<DataViewInterface>& view)
     QWidget* page = entry->first;
     QWidget* container = entry->second.container;
     m_views.erase(entry);
+    if (--m_titleCounts[view->title()] == 0)
+      m_titleCounts.erase(view->title());
     if (page == m_lastAdded)
       m_lastAdded = nullptr;
     removeTab(indexOf(page));
@@ -115,11 +118,11 @@ QWidget* ViewArea::containerOf(const boost::shared_ptr<DataViewInterface>& view)
 
 QString ViewArea::tabTitle(const DataViewInterface& view) const
 {
-  const QString title = QString::fromStdString(view.title());
-  int sameTitle = 0;
-  for (const auto& entry : m_views)
-    sameTitle += entry.second.view->title() == view.title();
-  return sameTitle == 0 ? title : QStringLiteral("%1 %2").arg(title).arg(sameTitle + 1);
+  const std::string title = view.title();
+  const auto sameTitle = m_titleCounts.find(title);
+  if (sameTitle == m_titleCounts.end())
+    return QString::fromStdString(title);
+  return QStringLiteral("%1 %2").arg(QString::fromStdString(title)).arg(sameTitle->second + 1);
 }
 
 void ViewArea::paintEvent(QPaintEvent* event)

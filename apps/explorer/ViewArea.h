@@ -3,6 +3,7 @@
 #include <QTabWidget>
 #include <boost/shared_ptr.hpp>
 #include <map>
+#include <string>
 
 class DataViewInterface;
 
@@ -64,6 +65,8 @@ private:
 
   /// By the widget in the tab.
   std::map<QWidget*, Entry> m_views;
+  /// How many tabs show each view title, so that numbering a new tab reads no other tab.
+  std::map<std::string, int> m_titleCounts;
   int m_deferCurrent = 0;
   /// The page added last while the current tab was deferred.
   QWidget* m_lastAdded = nullptr;
