@@ -400,10 +400,12 @@ void ExplorerWindow::buildDocks()
   auto* history = new QUndoView(&UndoStack::qUndoStack(), this);
   // Every step resets the list; rows of one height spare measuring every row each time.
   history->setUniformItemSizes(true);
-  addDock(QStringLiteral("Undo History"), history, Qt::RightDockWidgetArea);
-  // The views get most of the room.
-  resizeDocks({ filters, properties }, { 260, 240 }, Qt::Horizontal);
+  QDockWidget* undoHistory =
+    addDock(QStringLiteral("Undo History"), history, Qt::RightDockWidgetArea);
+  // The views get most of the room; the settings keep enough to show a variable's name.
+  resizeDocks({ filters, properties }, { 220, 340 }, Qt::Horizontal);
   resizeDocks({ selectedCases }, { 220 }, Qt::Vertical);
+  resizeDocks({ properties, undoHistory }, { 420, 140 }, Qt::Vertical);
 }
 
 QDockWidget* ExplorerWindow::addDock(const QString& title,

@@ -53,7 +53,12 @@ template<class T>
 QWidget* makeNumberEditor(PropertyPtr<T> property, QWidget* parent)
 {
   auto* edit = new QLineEdit(parent);
-  auto show = [edit, property] { edit->setText(exactText(property->value())); };
+  auto show = [edit, property]
+  {
+    edit->setText(exactText(property->value()));
+    // A long fitted value shows its leading digits, not its last ones.
+    edit->setCursorPosition(0);
+  };
   follow(edit, property, show);
   QObject::connect(edit,
     &QLineEdit::editingFinished,
