@@ -33,9 +33,10 @@ void ViewArea::addView(QWidget* container, const boost::shared_ptr<DataViewInter
   if (m_deferCurrent > 0)
   {
     m_lastAdded = page;
-    // Qt scans its whole queue of posted events for each new or deleted widget, so a queue
-    // left to grow over many added views made adding them take quadratic time.
-    QCoreApplication::sendPostedEvents();
+    // Qt scans its whole queue of posted events for each new or deleted widget, and its list
+    // of timers for each one a table restarts, so a queue and a list left to grow over many
+    // added views made adding them take quadratic time. The user's input waits.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   }
   else
     setCurrentIndex(index);
