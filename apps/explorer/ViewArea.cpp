@@ -64,9 +64,11 @@ void ViewArea::removeView(const boost::shared_ptr<DataViewInterface>& view)
       continue;
     QWidget* page = entry->first;
     QWidget* container = entry->second.container;
+    // Read before the entry goes: the caller's view may be the entry's own pointer.
+    const std::string title = view->title();
     m_views.erase(entry);
-    if (--m_titleCounts[view->title()] == 0)
-      m_titleCounts.erase(view->title());
+    if (--m_titleCounts[title] == 0)
+      m_titleCounts.erase(title);
     if (page == m_lastAdded)
       m_lastAdded = nullptr;
     removeTab(indexOf(page));
