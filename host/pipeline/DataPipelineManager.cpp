@@ -263,9 +263,10 @@ void DataPipelineManager::onFilterChanged(const FilterAbstract& filter)
 
 void DataPipelineManager::onSelectionChanged()
 {
+  // The tables hold the masks themselves, so they show the change without running again: a
+  // selection change costs the mask, not a pass of every view's pipeline. Stages that copy a
+  // mask watch its own modified time.
   updateSelection();
-  m_unfiltered->Modified();
-  m_filtered->Modified();
   m_mask.announce();
 }
 

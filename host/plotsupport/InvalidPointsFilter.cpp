@@ -102,6 +102,17 @@ void InvalidPointsFilter::setVariables(std::vector<VariableProperty> variables)
   Modified();
 }
 
+vtkMTimeType InvalidPointsFilter::GetMTime()
+{
+  vtkMTimeType newest = Superclass::GetMTime();
+  if (m_allValid)
+    return newest;
+  for (const auto& entry : m_kept)
+    if (entry.second.source)
+      newest = std::max(newest, entry.second.source->GetMTime());
+  return newest;
+}
+
 int InvalidPointsFilter::RequestData(vtkInformation*,
   vtkInformationVector** inputVector,
   vtkInformationVector* outputVector)
@@ -191,7 +202,7 @@ void InvalidPointsFilter::copyValidRows(vtkTable& input, vtkTable& output)
         found->second.generation == m_generation)
       m_kept.insert(*found);
     else
-      m_kept[column] = { column->GetMTime(), m_generation, validRowsOf(*column) };
+      m_kept[column] = { column->GetMTime(), m_generation, validRowsOf(*column), column };
     output.AddColumn(m_kept[column].kept);
   }
 }

@@ -10,6 +10,7 @@
 #include <vtkNew.h>
 #include <vtkSmartPointer.h>
 #include <vtkTableAlgorithm.h>
+#include <vtkWeakPointer.h>
 
 class Variable;
 class vtkIdList;
@@ -29,6 +30,10 @@ public:
 
   vtkTypeMacro(InvalidPointsFilter, vtkTableAlgorithm);
   static InvalidPointsFilter* New();
+
+  /// Also the newest change to a column it copied: a column changed in place (the selection
+  /// mask) leaves its copy behind.
+  vtkMTimeType GetMTime() override;
 
   /// The filter runs again whenever one of the properties changes.
   void setVariables(std::vector<VariableProperty> variables);
@@ -58,6 +63,7 @@ private:
     vtkMTimeType time;
     unsigned generation;
     vtkSmartPointer<vtkAbstractArray> kept;
+    vtkWeakPointer<vtkAbstractArray> source;
   };
 
   std::vector<vtkAbstractArray*> checkedColumns(vtkTable& input) const;

@@ -29,7 +29,17 @@ void PlotSelectionModel::combine(const std::set<uint64_t>& picked, Combination c
     m_selectionModel->setSelection(picked);
     return;
   }
-  m_selectionModel->setSelection(combined(m_selectionModel->getSelections(), picked, combination));
+  // Merged in ascending order straight from the shared vector: no tree of the current selection.
+  const std::vector<uint64_t>& current = m_selectionModel->sortedSelections();
+  std::vector<uint64_t> result;
+  result.reserve(current.size() + picked.size());
+  if (combination == Add)
+    std::set_union(
+      current.begin(), current.end(), picked.begin(), picked.end(), std::back_inserter(result));
+  else
+    std::set_symmetric_difference(
+      current.begin(), current.end(), picked.begin(), picked.end(), std::back_inserter(result));
+  m_selectionModel->setSortedSelection(std::move(result));
 }
 
 PlotSelectionModel::Combination PlotSelectionModel::combinationFor(bool shift, bool control)
@@ -37,31 +47,4 @@ PlotSelectionModel::Combination PlotSelectionModel::combinationFor(bool shift, b
   if (control)
     return Toggle;
   return shift ? Add : Replace;
-}
-
-std::set<uint64_t> PlotSelectionModel::combined(const std::set<uint64_t>& current,
-  const std::set<uint64_t>& picked,
-  Combination combination)
-{
-  std::set<uint64_t> result;
-  switch (combination)
-  {
-    case Replace:
-      return picked;
-    case Add:
-      std::set_union(current.begin(),
-        current.end(),
-        picked.begin(),
-        picked.end(),
-        std::inserter(result, result.end()));
-      break;
-    case Toggle:
-      std::set_symmetric_difference(current.begin(),
-        current.end(),
-        picked.begin(),
-        picked.end(),
-        std::inserter(result, result.end()));
-      break;
-  }
-  return result;
 }

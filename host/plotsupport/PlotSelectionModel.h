@@ -31,9 +31,6 @@ public:
 
   /// Ctrl wins over Shift.
   static Combination combinationFor(bool shift, bool control);
-  static std::set<uint64_t> combined(const std::set<uint64_t>& current,
-    const std::set<uint64_t>& picked,
-    Combination combination);
 
   boost::shared_ptr<SelectionModelInterface> selectionModel() const { return m_selectionModel; }
   vtkRenderWindowInteractor* interactor() const { return m_interactor; }

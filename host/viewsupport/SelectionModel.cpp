@@ -19,3 +19,11 @@ void SelectionModel::setSelection(const std::set<uint64_t>& caseIds)
     m_selection.push_back(caseId);
   signalSelectionChanged();
 }
+
+void SelectionModel::setSortedSelection(std::vector<uint64_t> caseIds)
+{
+  if (caseIds == m_selection)
+    return;
+  m_selection = std::move(caseIds);
+  signalSelectionChanged();
+}

@@ -10,6 +10,7 @@ public:
   std::set<uint64_t> getSelections() const override;
   const std::vector<uint64_t>& sortedSelections() const override { return m_selection; }
   void setSelection(const std::set<uint64_t>& caseIds) override;
+  void setSortedSelection(std::vector<uint64_t> caseIds) override;
 
 private:
   std::vector<uint64_t> m_selection;

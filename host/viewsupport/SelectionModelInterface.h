@@ -16,6 +16,12 @@ public:
   virtual const std::vector<uint64_t>& sortedSelections() const = 0;
   /// Replaces the selection; announces it only when it changed.
   virtual void setSelection(const std::set<uint64_t>& caseIds) = 0;
+  /// The same for ids already ascending and unique, as views that keep their picks in a vector
+  /// have them: a large selection is taken over without building a tree.
+  virtual void setSortedSelection(std::vector<uint64_t> caseIds)
+  {
+    setSelection(std::set<uint64_t>(caseIds.begin(), caseIds.end()));
+  }
 
   boost::signals2::signal<void()> signalSelectionChanged;
 

@@ -90,7 +90,7 @@ const std::vector<uint64_t>& TableViewSelectionSynchronizer::shownCases() const
 
 void TableViewSelectionSynchronizer::setLocalSelectionsToMaster()
 {
-  m_master->setSelection(std::set<uint64_t>(m_shown.begin(), m_shown.end()));
+  m_master->setSortedSelection(m_shown);
 }
 
 void TableViewSelectionSynchronizer::setMasterSelectionToLocal()

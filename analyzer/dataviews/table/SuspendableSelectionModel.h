@@ -17,6 +17,10 @@ public:
     return m_wrapped->sortedSelections();
   }
   void setSelection(const std::set<uint64_t>& caseIds) override;
+  void setSortedSelection(std::vector<uint64_t> caseIds) override
+  {
+    m_wrapped->setSortedSelection(std::move(caseIds));
+  }
 
   SignalConnectionCollection& connections() { return m_connections; }
 

@@ -101,14 +101,23 @@ TEST_F(InvalidPointsFilterTest, AllValidRowsPassSharedAndKeptColumnsFollowTheSel
   filter->Update();
   vtkTable* input = numeric->GetOutput();
   EXPECT_EQ(filter->GetOutput()->GetColumn(1), input->GetColumn(1)) << "columns are shared";
+  // The shared mask changes in place: with nothing copied, a selection change runs nothing.
+  AlgorithmExecutionListener numericRuns(numeric);
+  AlgorithmExecutionListener filterRuns(filter);
+  m_selection->setSelection({ 1 });
+  filter->Update();
+  EXPECT_FALSE(numericRuns.algorithmHasExecuted());
+  EXPECT_FALSE(filterRuns.algorithmHasExecuted());
 
   // With case 2 dropped, the selection mask column is cut to the kept rows, and a selection
-  // change reaches it without cutting the other columns again.
+  // change reaches it without cutting the other columns again, nor running the stages before.
   sizeByData->setValue(true);
   filter->Update();
   vtkAbstractArray* length = filter->GetOutput()->GetColumnByName("Length");
+  numericRuns.reset();
   m_selection->setSelection({ 3, 5 });
   filter->Update();
+  EXPECT_FALSE(numericRuns.algorithmHasExecuted());
   vtkTable* output = filter->GetOutput();
   EXPECT_EQ(output->GetColumnByName("Length"), length);
   auto* mask = vtkDataArray::SafeDownCast(
