@@ -3,14 +3,18 @@
 #include "host/common/NumberText.h"
 #include "host/pipeline/DataPipelineManagerInterface.h"
 #include "host/plotsupport/NiceLabelsColorBarWidget.h"
+#include "host/plotsupport/TitleFitter.h"
 #include "host/project/Variable.h"
 #include "host/serialization/Serializer.h"
+#include "host/vtkutil/vtkVnCommandProxy.h"
 
 #include <QDomElement>
 
+#include <algorithm>
 #include <boost/make_shared.hpp>
 #include <vtkDataArray.h>
 #include <vtkLookupTable.h>
+#include <vtkNew.h>
 #include <vtkRenderWindow.h>
 #include <vtkRenderWindowInteractor.h>
 #include <vtkRenderer.h>
@@ -19,12 +23,14 @@
 #include <vtkScalarBarRepresentation.h>
 #include <vtkTable.h>
 #include <vtkTextProperty.h>
+#include <vtkTextRenderer.h>
 
 namespace
 {
 
 const int titleFontSize = 13;
 const int labelFontSize = 12;
+const int smallestTitleFontSize = 9;
 /// Lower left corner and size of the bar's box, as fractions of the window.
 const double defaultPosition[2] = { 0.86, 0.1 };
 const double defaultSize[2] = { 0.13, 0.8 };
@@ -104,6 +110,13 @@ ColorLegend::ColorLegend(boost::shared_ptr<vantor::PropertyAbstract<WeakPtr<Vari
   // panning) even far from the bar; its place is set by its position instead.
   m_widget->ProcessEventsOff();
   m_widget->SetInteractor(m_interactor);
+  if (vtkRenderWindow* window = m_interactor ? m_interactor->GetRenderWindow() : nullptr)
+  {
+    // Ahead of the views' own observers, which place the plot beside the bar's box.
+    m_renderObserver = vtkSmartPointer<vtkVnCommandProxy>::Take(
+      vtkVnCommandProxy::New(vtkVnCommandProxy::Callback([this] { fitTitle(); })));
+    m_renderObserverTag = window->AddObserver(vtkCommand::StartEvent, m_renderObserver, 1.0);
+  }
 
   m_connections.add(m_colorVar->signalValueChanged.connect([this](const auto&) { update(); }));
   m_connections.add(m_colorByData->signalValueChanged.connect([this](bool) { update(); }));
@@ -113,6 +126,8 @@ ColorLegend::ColorLegend(boost::shared_ptr<vantor::PropertyAbstract<WeakPtr<Vari
 
 ColorLegend::~ColorLegend()
 {
+  if (vtkRenderWindow* window = m_interactor ? m_interactor->GetRenderWindow() : nullptr)
+    window->RemoveObserver(m_renderObserverTag);
   if (m_widget->GetEnabled())
     m_widget->SetEnabled(0);
 }
@@ -156,10 +171,39 @@ void ColorLegend::update()
     double range[2];
     dataRange(*variable, range);
     m_lookupTable->SetTableRange(range);
-    m_widget->GetScalarBarActor()->SetTitle(variable->name().c_str());
+    m_title = variable->name();
+    m_widget->GetScalarBarActor()->SetTitle(m_title.c_str());
     m_widget->updateLabels();
   }
   setShown(shown);
+}
+
+void ColorLegend::fitTitle()
+{
+  vtkRenderer* renderer = m_widget->GetCurrentRenderer();
+  if (!isShown() || !renderer)
+    return;
+  vtkScalarBarActor* bar = m_widget->GetScalarBarActor();
+  auto* box = vtkScalarBarRepresentation::SafeDownCast(m_widget->GetRepresentation());
+  const double left = std::max(box->GetPosition()[0], 0.0);
+  const double right = std::min(box->GetPosition()[0] + box->GetPosition2()[0], 1.0);
+  const double width = (right - left) * renderer->GetSize()[0] - 2 * bar->GetTextPad();
+  const int dpi = renderer->GetVTKWindow()->GetDPI();
+  vtkNew<vtkTextProperty> text;
+  text->ShallowCopy(bar->GetTitleTextProperty());
+  const TitleFitter fitter(
+    [&](const std::string& line, int fontSize)
+    {
+      text->SetFontSize(fontSize);
+      int bounds[4] = { 0, 0, 0, 0 };
+      vtkTextRenderer::GetInstance()->GetBoundingBox(text, line, bounds, dpi);
+      return double(bounds[1] - bounds[0] + 1);
+    },
+    titleFontSize,
+    smallestTitleFontSize);
+  const TitleFitter::Fitted fitted = fitter.fit(m_title, width);
+  bar->SetTitle(fitted.text.c_str());
+  bar->GetTitleTextProperty()->SetFontSize(fitted.fontSize);
 }
 
 void ColorLegend::dataRange(const Variable& variable, double range[2]) const

@@ -6,6 +6,7 @@
 #include "property/PropertyAbstract.h"
 
 #include <boost/shared_ptr.hpp>
+#include <string>
 #include <vtkSmartPointer.h>
 
 class DataPipelineManagerInterface;
@@ -14,10 +15,13 @@ class Serializer;
 class Variable;
 class vtkLookupTable;
 class vtkRenderWindowInteractor;
+class vtkVnCommandProxy;
 
 /// The colour bar of a plot coloured by a variable: shown while colouring by data is on, titled
 /// with the variable's name, and spanning the variable's values among the filtered cases, which
-/// it also sets as the lookup table's range so that glyph colours and bar agree.
+/// it also sets as the lookup table's range so that glyph colours and bar agree. Before each
+/// render of the window its title is fitted into the bar's box: wrapped, in smaller type or cut
+/// short, so that it neither runs off the window nor over the plot beside the bar.
 class ColorLegend : public SuspendableInterface
 {
 public:
@@ -44,6 +48,7 @@ public:
   void update();
 
 private:
+  void fitTitle();
   void dataRange(const Variable& variable, double range[2]) const;
   void setShown(bool shown);
 
@@ -53,5 +58,9 @@ private:
   vtkSmartPointer<vtkLookupTable> m_lookupTable;
   vtkSmartPointer<vtkRenderWindowInteractor> m_interactor;
   vtkSmartPointer<NiceLabelsColorBarWidget> m_widget;
+  /// The variable's name in full; the bar shows it fitted to its box.
+  std::string m_title;
+  vtkSmartPointer<vtkVnCommandProxy> m_renderObserver;
+  unsigned long m_renderObserverTag = 0;
   SignalConnectionCollection m_connections;
 };

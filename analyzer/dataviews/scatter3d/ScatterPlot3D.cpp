@@ -9,6 +9,7 @@
 #include "analyzer/dataviews/scatter3d/GlyphPositionAdjustingAxisRangeMonitor.h"
 #include "analyzer/dataviews/scatter3d/GlypherProxy.h"
 #include "analyzer/dataviews/scatter3d/InteractorStyle3D.h"
+#include "analyzer/dataviews/scatter3d/PlainLabelsCubeAxesActor.h"
 #include "analyzer/dataviews/scatter3d/PositionTransformFilter.h"
 #include "analyzer/dataviews/scatter3d/Scatter3DInterpolationVariables.h"
 #include "analyzer/dataviews/scatter3d/Scatter3DScaleFactorCalculator.h"
@@ -42,7 +43,6 @@
 #include <array>
 #include <vtkActor.h>
 #include <vtkCamera.h>
-#include <vtkCubeAxesActor2D.h>
 #include <vtkDataSet.h>
 #include <vtkExtractSelectedFrustum.h>
 #include <vtkGlyph3DMapper.h>
@@ -151,7 +151,7 @@ struct ScatterPlot3D::Impl
   vtkNew<vtkGlyph3DMapper> glyphMapper;
   vtkNew<vtkLookupTable> lookupTable;
   vtkNew<vtkActor> glyphActor;
-  vtkNew<vtkCubeAxesActor2D> axes;
+  vtkNew<PlainLabelsCubeAxesActor> axes;
   boost::shared_ptr<ScatterPlot3DSelection> selection;
   vtkNew<PositionTransformFilter> transform;
   boost::shared_ptr<SizingPropertiesSynchronizer> sizing;

@@ -1,6 +1,7 @@
 #include "analyzer/dataviews/scatter3d/AxisDetails3D.h"
 #include "analyzer/dataviews/scatter3d/EntireTableToPolyData.h"
 #include "analyzer/dataviews/scatter3d/GlyphPositionAdjustingAxisRangeMonitor.h"
+#include "analyzer/dataviews/scatter3d/PlainLabelsCubeAxesActor.h"
 #include "analyzer/dataviews/scatter3d/PositionTransformFilter.h"
 #include "analyzer/dataviews/scatter3d/ZeroLength3DAxesAdjuster.h"
 #include "host/core/UndoStack.h"
@@ -8,7 +9,9 @@
 #include "tests/host/project/StudyProject.h"
 
 #include <QUndoStack>
+#include <array>
 #include <boost/make_shared.hpp>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <vtkCubeAxesActor2D.h>
 #include <vtkDoubleArray.h>
@@ -102,6 +105,26 @@ TEST(Axes3D, ZeroLengthAxesAreWidened)
   EXPECT_EQ(spread[1], 2.0);
   EXPECT_EQ(spread[2], -2.0) << "a negative value's minimum lies above its maximum";
   EXPECT_EQ(spread[3], -6.0);
+}
+
+TEST(Axes3D, LabelsArePrintedPlainlyWithTheDigitsTheRangesNeed)
+{
+  const auto label = [](std::array<double, 6> ranges, double value)
+  {
+    char text[64];
+    const std::string format = PlainLabelsCubeAxesActor::labelFormat(ranges.data(), 5);
+    std::snprintf(text, sizeof text, format.c_str(), value);
+    return std::string(text);
+  };
+  const std::array<double, 6> mixed = { 1.01, 3.0, -72.8, 72.8, 0.204, 318.0 };
+  EXPECT_EQ(label(mixed, 318.0), "318");
+  EXPECT_EQ(label(mixed, 0.204), "0.204");
+  EXPECT_EQ(label(mixed, 2.0), "2");
+  EXPECT_EQ(label(mixed, -36.4), "-36.4");
+  EXPECT_EQ(label({ 0, 999.96, 0, 1, 0, 1 }, 999.96), "1000");
+  EXPECT_EQ(label({ 0, 1, 1e6, 5e6, 0, 1 }, 3e6), "3e+06");
+  EXPECT_EQ(label({ 0, 1, 0, 1, 1e6, 1e6 + 10 }, 1e6 + 2.5), "1000002.5");
+  EXPECT_EQ(label({ 0, 1, 0, 1, 1e-6, 2e-6 }, 1.25e-6), "1.25e-06");
 }
 
 TEST(Axes3D, TableColumnsBecomePointDataInOrderAndPointsAreReused)

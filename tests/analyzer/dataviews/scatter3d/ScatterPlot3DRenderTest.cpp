@@ -16,6 +16,7 @@
 #include <vtkBitArray.h>
 #include <vtkCamera.h>
 #include <vtkCommand.h>
+#include <vtkCoordinate.h>
 #include <vtkPointData.h>
 #include <vtkPolyData.h>
 #include <vtkRenderWindow.h>
@@ -23,6 +24,7 @@
 #include <vtkRenderer.h>
 #include <vtkScalarBarActor.h>
 #include <vtkScalarBarRepresentation.h>
+#include <vtkTextActor.h>
 #include <vtkTransformPolyDataFilter.h>
 
 namespace
@@ -83,6 +85,12 @@ protected:
     interactor->InvokeEvent(vtkCommand::MouseMoveEvent);
     interactor->InvokeEvent(vtkCommand::LeftButtonReleaseEvent);
   }
+};
+
+/// The colour bar's title, which the bar keeps to itself.
+struct TitleOfBar : vtkScalarBarActor
+{
+  static vtkTextActor& of(vtkScalarBarActor& bar) { return *(bar.*(&TitleOfBar::TitleActor)); }
 };
 
 } // namespace
@@ -240,6 +248,16 @@ TEST_F(Scatter3DRender, AxesTitlesAndGlyphsKeepOutOfTheColourBarsBox)
       for (int y = bottom; y < top; ++y)
         drawn += picture.pixelColor(x, height - 1 - y) != QColor(Qt::white);
     EXPECT_EQ(drawn, 0) << "pixels of the plot under the bar at " << width << " x " << height;
+    // The bar's title, wrapped or shrunk where it must, stays within the window and the box.
+    view->render();
+    vtkTextActor& title = TitleOfBar::of(*bar);
+    double bounds[4];
+    title.GetBoundingBox(&view->renderer(), bounds);
+    const int* anchor = title.GetPositionCoordinate()->GetComputedViewportValue(&view->renderer());
+    EXPECT_GT(bounds[1] - bounds[0], 30.0);
+    EXPECT_GE(anchor[0] + bounds[0], left - 1) << "the title runs over the plot at " << width;
+    EXPECT_LE(anchor[0] + bounds[1], width) << "the title runs off the window at " << width;
+    EXPECT_LE(anchor[1] + bounds[3], height);
     // The scene still uses most of the window.
     int plotted = 0;
     for (int x = 0; x < left; x += 2)
