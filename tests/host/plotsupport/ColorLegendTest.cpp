@@ -1,6 +1,7 @@
 #include "host/plotsupport/ColorLegend.h"
 #include "host/pipeline/RangeFilter.h"
 #include "host/plotsupport/NiceLabelsColorBarWidget.h"
+#include "host/plotsupport/TitleFitter.h"
 #include "host/serialization/Serializer.h"
 #include "property/PropertyInstantiations.h"
 #include "tests/host/pipeline/PipelineFixture.h"
@@ -28,6 +29,23 @@ TEST(NiceLabelsColorBarWidget, LabelsSitAtRoundNumbersInsideTheRange)
   EXPECT_DOUBLE_EQ(fifths.back(), 0.8);
   EXPECT_EQ(W::niceLabels(-1.0, 1.0, 6), (std::vector<double>{ -1.0, -0.5, 0.0, 0.5, 1.0 }));
   EXPECT_EQ(W::niceLabels(3.0, 3.0, 6), (std::vector<double>{ 3.0 }));
+}
+
+TEST(TitleFitter, WrapsThenShrinksThenCutsShort)
+{
+  // Each character as wide as the font size.
+  const TitleFitter fitter(
+    [](const std::string& line, int fontSize) { return double(line.size()) * fontSize; }, 13, 9);
+  const auto fit = [&](const std::string& title, double width)
+  {
+    const TitleFitter::Fitted fitted = fitter.fit(title, width);
+    return std::make_pair(fitted.text, fitted.fontSize);
+  };
+  using R = std::pair<std::string, int>;
+  EXPECT_EQ(fit("Stress (MPa)", 156), R("Stress (MPa)", 13));
+  EXPECT_EQ(fit("Stress (MPa)", 80), R("Stress\n(MPa)", 13));
+  EXPECT_EQ(fit("Semi-major axis (m)", 100), R("Semi-major\naxis (m)", 10));
+  EXPECT_EQ(fit("Eccentricity of the reference ellipsoid", 60), R("Ecc...\nof...", 9));
 }
 
 namespace
