@@ -112,10 +112,10 @@ ColorLegend::ColorLegend(boost::shared_ptr<vantor::PropertyAbstract<WeakPtr<Vari
   m_widget->SetInteractor(m_interactor);
   if (vtkRenderWindow* window = m_interactor ? m_interactor->GetRenderWindow() : nullptr)
   {
-    // Ahead of the views' own observers, which place the plot beside the bar's box.
+    // Renders of the window itself (expose, resize) may change the room the title has.
     m_renderObserver = vtkSmartPointer<vtkVnCommandProxy>::Take(
       vtkVnCommandProxy::New(vtkVnCommandProxy::Callback([this] { fitTitle(); })));
-    m_renderObserverTag = window->AddObserver(vtkCommand::StartEvent, m_renderObserver, 1.0);
+    m_renderObserverTag = window->AddObserver(vtkCommand::StartEvent, m_renderObserver);
   }
 
   m_connections.add(m_colorVar->signalValueChanged.connect([this](const auto&) { update(); }));
