@@ -9,7 +9,6 @@
 #include "tests/host/project/StudyProject.h"
 
 #include <QUndoStack>
-#include <array>
 #include <boost/make_shared.hpp>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -107,24 +106,25 @@ TEST(Axes3D, ZeroLengthAxesAreWidened)
   EXPECT_EQ(spread[3], -6.0);
 }
 
-TEST(Axes3D, LabelsArePrintedPlainlyWithTheDigitsTheRangesNeed)
+TEST(Axes3D, LabelsArePrintedPlainlyWithTheDigitsTheirRangeNeeds)
 {
-  const auto label = [](std::array<double, 6> ranges, double value)
+  const auto label = [](double first, double last, double value)
   {
     char text[64];
-    const std::string format = PlainLabelsCubeAxesActor::labelFormat(ranges.data(), 5);
+    const std::string format = PlainLabelsCubeAxesActor::labelFormat(first, last, 5);
     std::snprintf(text, sizeof text, format.c_str(), value);
     return std::string(text);
   };
-  const std::array<double, 6> mixed = { 1.01, 3.0, -72.8, 72.8, 0.204, 318.0 };
-  EXPECT_EQ(label(mixed, 318.0), "318");
-  EXPECT_EQ(label(mixed, 0.204), "0.204");
-  EXPECT_EQ(label(mixed, 2.0), "2");
-  EXPECT_EQ(label(mixed, -36.4), "-36.4");
-  EXPECT_EQ(label({ 0, 999.96, 0, 1, 0, 1 }, 999.96), "1000");
-  EXPECT_EQ(label({ 0, 1, 1e6, 5e6, 0, 1 }, 3e6), "3e+06");
-  EXPECT_EQ(label({ 0, 1, 0, 1, 1e6, 1e6 + 10 }, 1e6 + 2.5), "1000002.5");
-  EXPECT_EQ(label({ 0, 1, 0, 1, 1e-6, 2e-6 }, 1.25e-6), "1.25e-06");
+  EXPECT_EQ(label(0.204, 318.0, 318.0), "318");
+  EXPECT_EQ(label(0.204, 318.0, 0.204), "0.204");
+  EXPECT_EQ(label(1.01, 3.0, 2.0), "2");
+  EXPECT_EQ(label(72.8, -72.8, -36.4), "-36.4");
+  EXPECT_EQ(label(0.0, 999.96, 999.96), "1000");
+  EXPECT_EQ(label(1e6, 5e6, 3e6), "3e+06");
+  EXPECT_EQ(label(-1.48e6, 1.15e6, 492559.0), "4.93e+05");
+  EXPECT_EQ(label(1e6, 1e6 + 10, 1e6 + 2.5), "1000002.5");
+  EXPECT_EQ(label(-0.0029165468, 0.0019627, -0.0016967312), "-0.0017");
+  EXPECT_EQ(label(1e-6, 2e-6, 1.25e-6), "1.25e-06");
 }
 
 TEST(Axes3D, TableColumnsBecomePointDataInOrderAndPointsAreReused)
