@@ -12,7 +12,10 @@
 
 #include <algorithm>
 #include <boost/make_shared.hpp>
+#include <cstdio>
+#include <vector>
 #include <vtkDataArray.h>
+#include <vtkDoubleArray.h>
 #include <vtkLookupTable.h>
 #include <vtkNew.h>
 #include <vtkRenderWindow.h>
@@ -30,10 +33,18 @@ namespace
 
 const int titleFontSize = 13;
 const int labelFontSize = 12;
-const int smallestTitleFontSize = 9;
+const int smallestFontSize = 9;
 /// Lower left corner and size of the bar's box, as fractions of the window.
 const double defaultPosition[2] = { 0.86, 0.1 };
 const double defaultSize[2] = { 0.13, 0.8 };
+
+double textWidth(vtkTextProperty* style, const std::string& text, int fontSize, int dpi)
+{
+  style->SetFontSize(fontSize);
+  int bounds[4] = { 0, 0, 0, 0 };
+  vtkTextRenderer::GetInstance()->GetBoundingBox(style, text, bounds, dpi);
+  return double(bounds[1] - bounds[0] + 1);
+}
 
 /// The bar's position as <Position X=".." Y=".."/>; a missing or unreadable attribute keeps
 /// the current value.
@@ -112,9 +123,9 @@ ColorLegend::ColorLegend(boost::shared_ptr<vantor::PropertyAbstract<WeakPtr<Vari
   m_widget->SetInteractor(m_interactor);
   if (vtkRenderWindow* window = m_interactor ? m_interactor->GetRenderWindow() : nullptr)
   {
-    // Renders of the window itself (expose, resize) may change the room the title has.
+    // Renders of the window itself (expose, resize) may change the room the text has.
     m_renderObserver = vtkSmartPointer<vtkVnCommandProxy>::Take(
-      vtkVnCommandProxy::New(vtkVnCommandProxy::Callback([this] { fitTitle(); })));
+      vtkVnCommandProxy::New(vtkVnCommandProxy::Callback([this] { fitText(); })));
     m_renderObserverTag = window->AddObserver(vtkCommand::StartEvent, m_renderObserver);
   }
 
@@ -178,32 +189,60 @@ void ColorLegend::update()
   setShown(shown);
 }
 
-void ColorLegend::fitTitle()
+void ColorLegend::fitText()
 {
   vtkRenderer* renderer = m_widget->GetCurrentRenderer();
   if (!isShown() || !renderer)
     return;
-  vtkScalarBarActor* bar = m_widget->GetScalarBarActor();
   auto* box = vtkScalarBarRepresentation::SafeDownCast(m_widget->GetRepresentation());
   const double left = std::max(box->GetPosition()[0], 0.0);
   const double right = std::min(box->GetPosition()[0] + box->GetPosition2()[0], 1.0);
-  const double width = (right - left) * renderer->GetSize()[0] - 2 * bar->GetTextPad();
+  const double width = (right - left) * renderer->GetSize()[0];
   const int dpi = renderer->GetVTKWindow()->GetDPI();
-  vtkNew<vtkTextProperty> text;
-  text->ShallowCopy(bar->GetTitleTextProperty());
-  const TitleFitter fitter(
-    [&](const std::string& line, int fontSize)
-    {
-      text->SetFontSize(fontSize);
-      int bounds[4] = { 0, 0, 0, 0 };
-      vtkTextRenderer::GetInstance()->GetBoundingBox(text, line, bounds, dpi);
-      return double(bounds[1] - bounds[0] + 1);
-    },
+  fitTitle(width, dpi);
+  fitLabels(width, dpi);
+}
+
+void ColorLegend::fitTitle(double boxWidth, int dpi)
+{
+  vtkScalarBarActor* bar = m_widget->GetScalarBarActor();
+  vtkNew<vtkTextProperty> style;
+  style->ShallowCopy(bar->GetTitleTextProperty());
+  const TitleFitter fitter([&](const std::string& line, int fontSize)
+    { return textWidth(style, line, fontSize, dpi); },
     titleFontSize,
-    smallestTitleFontSize);
-  const TitleFitter::Fitted fitted = fitter.fit(m_title, width);
+    smallestFontSize);
+  const TitleFitter::Fitted fitted = fitter.fit(m_title, boxWidth - 2 * bar->GetTextPad());
   bar->SetTitle(fitted.text.c_str());
   bar->GetTitleTextProperty()->SetFontSize(fitted.fontSize);
+}
+
+void ColorLegend::fitLabels(double boxWidth, int dpi)
+{
+  vtkScalarBarActor* bar = m_widget->GetScalarBarActor();
+  std::vector<std::string> labels;
+  vtkDoubleArray* values = bar->GetCustomLabels();
+  for (vtkIdType i = 0; values && i < values->GetNumberOfValues(); ++i)
+  {
+    char text[64];
+    std::snprintf(text, sizeof text, bar->GetLabelFormat(), values->GetValue(i));
+    labels.emplace_back(text);
+  }
+  // Labels sit right of the bar, which takes its share of the box.
+  const double room = boxWidth * (1.0 - bar->GetBarRatio()) - 3 * bar->GetTextPad();
+  vtkNew<vtkTextProperty> style;
+  style->ShallowCopy(bar->GetLabelTextProperty());
+  const auto widest = [&](int fontSize)
+  {
+    double most = 0.0;
+    for (const std::string& label : labels)
+      most = std::max(most, textWidth(style, label, fontSize, dpi));
+    return most;
+  };
+  int fontSize = labelFontSize;
+  while (fontSize > smallestFontSize && widest(fontSize) > room)
+    --fontSize;
+  bar->GetLabelTextProperty()->SetFontSize(fontSize);
 }
 
 void ColorLegend::dataRange(const Variable& variable, double range[2]) const

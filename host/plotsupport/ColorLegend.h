@@ -20,8 +20,9 @@ class vtkVnCommandProxy;
 /// The colour bar of a plot coloured by a variable: shown while colouring by data is on, titled
 /// with the variable's name, and spanning the variable's values among the filtered cases, which
 /// it also sets as the lookup table's range so that glyph colours and bar agree. Before each
-/// render of the window its title is fitted into the bar's box: wrapped, in smaller type or cut
-/// short, so that it neither runs off the window nor over the plot beside the bar.
+/// render of the window its title (wrapped, in smaller type or cut short) and labels (in smaller
+/// type) are fitted into the bar's box, so that they neither run off the window nor over the
+/// plot beside the bar.
 class ColorLegend : public SuspendableInterface
 {
 public:
@@ -48,7 +49,11 @@ public:
   void update();
 
 private:
-  void fitTitle();
+  /// Title and labels into the bar's box as the window now is.
+  void fitText();
+  void fitTitle(double boxWidth, int dpi);
+  /// Labels too wide for the room right of the bar are set in smaller type.
+  void fitLabels(double boxWidth, int dpi);
   void dataRange(const Variable& variable, double range[2]) const;
   void setShown(bool shown);
 

@@ -23,6 +23,7 @@
 #include <vtkRenderWindowInteractor.h>
 #include <vtkRenderer.h>
 #include <vtkScalarBarActor.h>
+#include <vtkScalarBarActorInternal.h>
 #include <vtkScalarBarRepresentation.h>
 #include <vtkTextActor.h>
 #include <vtkTransformPolyDataFilter.h>
@@ -87,10 +88,16 @@ protected:
   }
 };
 
-/// The colour bar's title, which the bar keeps to itself.
-struct TitleOfBar : vtkScalarBarActor
+/// The colour bar's title and labels, which the bar keeps to itself.
+struct TextOfBar : vtkScalarBarActor
 {
-  static vtkTextActor& of(vtkScalarBarActor& bar) { return *(bar.*(&TitleOfBar::TitleActor)); }
+  static std::vector<vtkTextActor*> of(vtkScalarBarActor& bar)
+  {
+    std::vector<vtkTextActor*> texts{ bar.*(&TextOfBar::TitleActor) };
+    for (vtkTextActor* label : (bar.*(&TextOfBar::P))->TextActors)
+      texts.push_back(label);
+    return texts;
+  }
 };
 
 } // namespace
@@ -206,19 +213,19 @@ TEST_F(Scatter3DRender, AxesTitlesAndGlyphsKeepOutOfTheColourBarsBox)
 {
   // Long titles and labels, the default camera, glyphs coloured by a fourth variable.
   ProjectContents contents;
-  for (const char* name : { "Length (m)", "Width (mm)", "Deflection (mm)", "Stress (MPa)" })
+  for (const char* name : { "Length (m)", "Width (mm)", "Deflection (mm)", "Stress (Pa)" })
     contents.addVariable(name, Variable::Dependent, ValueType::Real);
   for (uint64_t id = 1; id <= 24; ++id)
   {
     const double i = static_cast<double>(id);
-    contents.addRecord(id, { 1.0 + 0.08 * i, 20.0 + 2.5 * i, 0.2 + 0.55 * i * i, 10.0 * i });
+    contents.addRecord(id, { 1.0 + 0.08 * i, 20.0 + 2.5 * i, 0.2 + 0.55 * i * i, 1e5 * i });
   }
   Project::project().assign(std::move(contents));
   auto view = addView();
   view->xVar()->setValue(variable("Length (m)"));
   view->yVar()->setValue(variable("Width (mm)"));
   view->zVar()->setValue(variable("Deflection (mm)"));
-  view->colorVar()->setValue(variable("Stress (MPa)"));
+  view->colorVar()->setValue(variable("Stress (Pa)"));
   view->colorByData()->setValue(true);
   ASSERT_TRUE(view->legend()->isShown());
   lastWidget->show();
@@ -248,16 +255,21 @@ TEST_F(Scatter3DRender, AxesTitlesAndGlyphsKeepOutOfTheColourBarsBox)
       for (int y = bottom; y < top; ++y)
         drawn += picture.pixelColor(x, height - 1 - y) != QColor(Qt::white);
     EXPECT_EQ(drawn, 0) << "pixels of the plot under the bar at " << width << " x " << height;
-    // The bar's title, wrapped or shrunk where it must, stays within the window and the box.
+    // The bar's title, wrapped or shrunk where it must, and its labels ("1.5e+06", in smaller
+    // type where they must) stay within the window and off the plot.
     view->render();
-    vtkTextActor& title = TitleOfBar::of(*bar);
-    double bounds[4];
-    title.GetBoundingBox(&view->renderer(), bounds);
-    const int* anchor = title.GetPositionCoordinate()->GetComputedViewportValue(&view->renderer());
-    EXPECT_GT(bounds[1] - bounds[0], 30.0);
-    EXPECT_GE(anchor[0] + bounds[0], left - 1) << "the title runs over the plot at " << width;
-    EXPECT_LE(anchor[0] + bounds[1], width) << "the title runs off the window at " << width;
-    EXPECT_LE(anchor[1] + bounds[3], height);
+    for (vtkTextActor* text : TextOfBar::of(*bar))
+    {
+      double bounds[4];
+      text->GetBoundingBox(&view->renderer(), bounds);
+      const int* anchor =
+        text->GetPositionCoordinate()->GetComputedViewportValue(&view->renderer());
+      EXPECT_GT(bounds[1] - bounds[0], 5.0);
+      EXPECT_GE(anchor[0] + bounds[0], left - 1)
+        << text->GetInput() << " over the plot at " << width;
+      EXPECT_LE(anchor[0] + bounds[1], width) << text->GetInput() << " off the window at " << width;
+      EXPECT_LE(anchor[1] + bounds[3], height);
+    }
     // The scene still uses most of the window.
     int plotted = 0;
     for (int x = 0; x < left; x += 2)
