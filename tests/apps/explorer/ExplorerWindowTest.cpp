@@ -78,11 +78,13 @@ TEST_F(ExplorerWindowTest, SavedProjectReopensWithTheSameViewsSettingsAndFilters
 {
   ASSERT_TRUE(window.addView("table"));
   ASSERT_TRUE(window.addView("table"));
+  header(0).moveSection(2, 0);
   header(1).moveSection(1, 4);
   table(2)->useFilters()->setValue(true);
   window.pipeline().addFilter(
     boost::make_shared<RangeFilter>(Project::project().variable("Stress"), 70.0, 150.0));
   const QStringList movedOrder = columnOrder(1);
+  const QStringList casesOrder = columnOrder(0);
   const auto filters = filterSettings(window.pipeline());
   const QString path = QDir(dir.path()).filePath("beams.xml");
   ASSERT_TRUE(window.saveProject(path));
@@ -92,6 +94,7 @@ TEST_F(ExplorerWindowTest, SavedProjectReopensWithTheSameViewsSettingsAndFilters
   EXPECT_EQ(kinds(), (QStringList{ "selected-cases", "table", "table" }));
   EXPECT_EQ(window.viewArea().count(), 2) << "the selected cases stay in their panel";
   EXPECT_EQ(columnOrder(1), movedOrder);
+  EXPECT_EQ(columnOrder(0), casesOrder) << "the selected-cases view reused, in its saved order";
   EXPECT_NE(columnOrder(2), movedOrder);
   EXPECT_FALSE(table(1)->useFilters()->value());
   EXPECT_TRUE(table(2)->useFilters()->value());

@@ -1,8 +1,8 @@
 #include "tests/analyzer/dataviews/scatter3d/Scatter3DFixture.h"
 
 #include "host/serialization/SerializerInterface.h"
-#include "host/vtkutil/AlgorithmExecutionListener.h"
 #include "tests/host/project/StudyProject.h"
+#include "tests/support/ProjectEdits.h"
 
 #include <QDomDocument>
 #include <vtkCamera.h>
@@ -12,13 +12,6 @@
 
 namespace
 {
-
-void eraseVariable(const char* name)
-{
-  Transaction transaction = Project::project().startTransaction("Delete Variable");
-  transaction.allowErasure();
-  Project::project().variable(name).lock(transaction)->erase(transaction);
-}
 
 std::array<double, 3> transformScale(ScatterPlot3D& view)
 {
@@ -99,12 +92,12 @@ TEST_F(Scatter3DFixture, DeletedVariablesAreReplacedAndOnlyAxisVariablesResetThe
   ASSERT_EQ(view->colorVar()->value(), variable("c"));
   view->axisDetails()[0]->max()->setValue(50.0);
 
-  eraseVariable("c");
+  testsupport::eraseVariables({ "c" });
   EXPECT_NE(view->colorVar()->value(), VariablePtr());
   EXPECT_TRUE(view->colorVar()->value().lock());
   EXPECT_EQ(ranges(*view)[1], 50.0) << "a colour variable does not touch the axes";
 
-  eraseVariable("z");
+  testsupport::eraseVariables({ "z" });
   ASSERT_TRUE(view->zVar()->value().lock());
   EXPECT_NE(view->zVar()->value().id(), 0u);
   EXPECT_EQ(ranges(*view)[1], 1.0) << "a new axis variable re-initialises the axes";
@@ -160,27 +153,10 @@ TEST_F(Scatter3DFixture, SuspendedViewDoesNotReactAndCatchesUpWhenResumed)
   EXPECT_EQ(ranges(*view)[1], 1.0) << "no axis recomputation while suspended";
   view->positions().Update();
   EXPECT_DOUBLE_EQ(view->positions().GetOutput()->GetPoint(1)[0], 2.0) << "the column changed";
-  eraseVariable("z");
+  testsupport::eraseVariables({ "z" });
   EXPECT_FALSE(view->zVar()->value().lock()) << "no repair while suspended";
 
   manager->restoreView(view);
   EXPECT_TRUE(view->zVar()->value().lock());
   EXPECT_EQ(ranges(*view)[1], 2.0) << "x now spans c's values";
-}
-
-TEST_F(Scatter3DFixture, ACameraChangeExecutesNoFilter)
-{
-  loadPoints({ { 0.0, 0.0, 0.0 }, { 1.0, 2.0, 3.0 } });
-  auto view = addView();
-  view->positions().Update();
-  AlgorithmExecutionListener source(pipeline->filteredOutput());
-  AlgorithmExecutionListener positions(&view->positions());
-  view->renderer().GetActiveCamera()->Azimuth(40.0);
-  view->positions().Update();
-  EXPECT_FALSE(source.algorithmHasExecuted());
-  EXPECT_FALSE(positions.algorithmHasExecuted());
-
-  view->scalingFactor()->setValue(3.0);
-  view->positions().Update();
-  EXPECT_FALSE(positions.algorithmHasExecuted()) << "a glyph size is not a position";
 }
