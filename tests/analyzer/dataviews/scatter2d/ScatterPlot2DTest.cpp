@@ -234,9 +234,15 @@ TEST_F(ScatterPlot2DTest, TextOnAnAxisOrRampDrawsNothingThereAndSaysWhy)
   EXPECT_EQ(view->pointTable()->GetNumberOfRows(), 4);
 }
 
-TEST_F(ScatterPlot2DTest, ARemovedViewKeepsItsHighlightUntilRestored)
+TEST_F(ScatterPlot2DTest, RemovedVariablesAreReplacedAndARemovedViewCatchesUpWhenRestored)
 {
   auto view = addView();
+  view->xVar()->setValue(variable("m"));
+  testsupport::eraseVariables({ "m" });
+  EXPECT_FALSE(view->xVar()->value().lock() == nullptr);
+  EXPECT_NE(view->xVar()->value(), variable("m"));
+  EXPECT_EQ(view->yVar()->value(), variable("y"));
+
   selection->setSelection({ 4 });
   ASSERT_EQ(view->pointPlot()->GetSelection()->GetValue(0), 3);
   manager->removeView(view);
@@ -245,16 +251,6 @@ TEST_F(ScatterPlot2DTest, ARemovedViewKeepsItsHighlightUntilRestored)
   UndoStack::qUndoStack().undo();
   view->render();
   EXPECT_EQ(view->pointPlot()->GetSelection()->GetValue(0), 1);
-}
-
-TEST_F(ScatterPlot2DTest, ReplacesRemovedVariables)
-{
-  auto view = addView();
-  view->xVar()->setValue(variable("m"));
-  testsupport::eraseVariables({ "m" });
-  EXPECT_FALSE(view->xVar()->value().lock() == nullptr);
-  EXPECT_NE(view->xVar()->value(), variable("m"));
-  EXPECT_EQ(view->yVar()->value(), variable("y"));
 }
 
 TEST_F(ScatterPlot2DTest, RubberBandsAndClicksSelectWithTheKeysOfTheOtherViews)
