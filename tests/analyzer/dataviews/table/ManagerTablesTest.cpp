@@ -33,12 +33,6 @@ TEST_F(TableFixture, ManagerCreatesTablesAndOneSelectedCasesView)
   table->accept(relevancy);
   cases->accept(relevancy);
   EXPECT_FALSE(relevancy.viewCanReset());
-
-  stack().undo();
-  EXPECT_EQ(manager.dataViews().size(), 1u);
-  selection->setSelection({ 2 });
-  stack().redo();
-  EXPECT_EQ(manager.dataViews().size(), 2u);
 }
 
 TEST_F(TableFixture, AViewOutlivingItsManagerIgnoresLaterChanges)
