@@ -8,7 +8,6 @@
 #include "host/filesystem/FileInfo.h"
 #include "host/pipeline/RangeFilter.h"
 #include "host/pipeline/ValueFilter.h"
-#include "host/project/Transaction.h"
 #include "host/serialization/SerializerInterface.h"
 #include "host/surrogate/InterpolationVariablesInterface.h"
 #include "host/vtkutil/AlgorithmExecutionListener.h"
