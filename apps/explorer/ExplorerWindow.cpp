@@ -318,15 +318,25 @@ QStringList ExplorerWindow::exportViews(const QString& folder)
       QStringLiteral("Cannot export the views"), FailureText::reason(std::current_exception()));
     return {};
   }
+  // On screen, each view is pictured in its own tab, as the user sees it; the tab the user was
+  // in comes back afterwards.
+  const auto current = m_viewArea->currentView();
+  const auto reveal = [this](const auto& view)
+  {
+    if (isVisible() && m_viewArea->showView(view))
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
   try
   {
-    written << PlotPictures::writeAll(folder, manager(), containers, m_pictureSize);
+    written << PlotPictures::writeAll(folder, manager(), containers, m_pictureSize, reveal);
   }
   catch (...)
   {
     report(QStringLiteral("Cannot write the pictures of the views"),
       FailureText::reason(std::current_exception()));
   }
+  if (current)
+    m_viewArea->showView(current);
   return written;
 }
 

@@ -17,8 +17,8 @@
 #include <QPixmap>
 #include <QWidget>
 #include <boost/make_shared.hpp>
-#include <vtkTableAlgorithm.h>
 #include <map>
+#include <vtkTableAlgorithm.h>
 
 const QSize PlotPictures::defaultSize(800, 600);
 
@@ -48,9 +48,9 @@ void requireWritten(const QString& path)
     throw vantor::ExceptionBase(QStringLiteral("Cannot write \"%1\".").arg(path).toStdString());
 }
 
-/// Renders a plot that is not on screen: its drawable is taken out of the hidden window and
-/// drawn off screen at the asked size.
-void renderOffScreen(QWidget& container, QSize size)
+/// Shows a view of a window that is not shown by itself, off screen at the asked size: taken
+/// out of the window, as only a window that is never shown can afford.
+void showOffScreen(QWidget& container, QSize size)
 {
   container.setParent(nullptr);
   container.setAttribute(Qt::WA_DontShowOnScreen);
@@ -93,7 +93,7 @@ void PlotPictures::writePlot(DataViewInterface& view,
   if (!displayAvailable())
     throw vantor::ExceptionBase("Writing a plot as a PNG image needs a display.");
   if (!container.isVisible())
-    renderOffScreen(container, size);
+    showOffScreen(container, size);
   // Grabbing makes the drawable set up its OpenGL context and draw the view once.
   if (auto* drawable = qobject_cast<QOpenGLWidget*>(&container))
     drawable->grabFramebuffer();
@@ -114,7 +114,8 @@ void PlotPictures::grabWidget(QWidget& widget, const QString& path)
 QStringList PlotPictures::writeAll(const QString& folder,
   const boost::shared_ptr<DataViewManagerInterface>& manager,
   const ContainerOf& containerOf,
-  QSize size)
+  QSize size,
+  const Reveal& reveal)
 {
   if (!displayAvailable())
     hidePlots(*manager, containerOf);
@@ -134,6 +135,8 @@ QStringList PlotPictures::writeAll(const QString& folder,
       continue;
     }
     const QString path = dir.filePath(numberedName(kind, used) + ".png");
+    if (reveal)
+      reveal(view);
     if (isPlot(kind))
     {
       writePlot(*view, *container, path, size);
@@ -148,8 +151,14 @@ QStringList PlotPictures::writeAll(const QString& folder,
     }
     else
     {
-      if (!container->isVisible())
+      // Grabbing lays a hidden widget out as its window's layouts place it, which for a tab
+      // that is not current is at a token size. Taken out of a window that is never shown, it
+      // is laid out at its own size, and needs no showing, so no display.
+      if (!container->isVisible() && !container->window()->isVisible())
+      {
+        container->setParent(nullptr);
         container->resize(size);
+      }
       grabWidget(*container, path);
     }
     written << path;

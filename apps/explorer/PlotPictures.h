@@ -17,6 +17,8 @@ class PlotPictures
 {
 public:
   using ContainerOf = std::function<QWidget*(const boost::shared_ptr<DataViewInterface>&)>;
+  /// Brings a view on screen when its window is, before its picture is taken.
+  using Reveal = std::function<void(const boost::shared_ptr<DataViewInterface>&)>;
 
   static const QSize defaultSize;
 
@@ -35,11 +37,13 @@ public:
 
   /// One PNG per view, named after its kind ("scatter3d.png", "scatter3d-2.png", "table.png",
   /// "selected-cases.png"). Plots need a display: without one the other pictures are written
-  /// and then an exception says so.
+  /// and then an exception says so. Views that reveal leaves hidden are drawn off screen, which
+  /// takes a plot out of its window: only for a window that is not shown.
   static QStringList writeAll(const QString& folder,
     const boost::shared_ptr<DataViewManagerInterface>& manager,
     const ContainerOf& containerOf,
-    QSize size);
+    QSize size,
+    const Reveal& reveal = {});
 
 private:
   static void hidePlots(DataViewManagerInterface& manager, const ContainerOf& containerOf);

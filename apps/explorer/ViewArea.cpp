@@ -105,6 +105,17 @@ boost::shared_ptr<DataViewInterface> ViewArea::currentView() const
   return viewAt(currentIndex());
 }
 
+bool ViewArea::showView(const boost::shared_ptr<DataViewInterface>& view)
+{
+  for (const auto& entry : m_views)
+    if (entry.second.view == view)
+    {
+      setCurrentWidget(entry.first);
+      return true;
+    }
+  return false;
+}
+
 boost::shared_ptr<DataViewInterface> ViewArea::viewAt(int index) const
 {
   auto found = m_views.find(widget(index));

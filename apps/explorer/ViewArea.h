@@ -24,6 +24,8 @@ public:
   void releaseAll();
 
   boost::shared_ptr<DataViewInterface> currentView() const;
+  /// Makes the view's tab the current one; false when the area does not hold the view.
+  bool showView(const boost::shared_ptr<DataViewInterface>& view);
   boost::shared_ptr<DataViewInterface> viewAt(int index) const;
   /// The container of a view shown in a tab, or null.
   QWidget* containerOf(const boost::shared_ptr<DataViewInterface>& view) const;

@@ -1,11 +1,13 @@
 #include "tests/apps/explorer/ExplorerTestFiles.h"
 
+#include "analyzer/dataviews/DataViewManager.h"
 #include "analyzer/dataviews/LinePlotInterface.h"
 #include "analyzer/dataviews/ScatterPlot2DInterface.h"
 #include "analyzer/dataviews/ScatterPlot3DInterface.h"
 #include "apps/explorer/ExplorerWindow.h"
 #include "apps/explorer/MouseModeToolBar.h"
 #include "apps/explorer/PropertyPanel.h"
+#include "apps/explorer/ViewArea.h"
 #include "host/viewsupport/AxisDetailsInterface.h"
 
 #include <QAction>
@@ -88,8 +90,9 @@ TEST(PictureExport, BatchExportWritesEveryViewAsAPictureAtTheAskedSize)
     ASSERT_EQ(picture.size(), QSize(900, 700)) << plot;
     EXPECT_TRUE(hasColourOtherThanWhite(picture)) << plot << ": the marks and axes are drawn";
   }
-  EXPECT_FALSE(QImage(out.filePath("table.png")).isNull());
-  EXPECT_FALSE(QImage(out.filePath("selected-cases.png")).isNull());
+  // Laid out at the asked size, though the table's tab is not the current one.
+  EXPECT_EQ(QImage(out.filePath("table.png")).size(), QSize(900, 700));
+  EXPECT_EQ(QImage(out.filePath("selected-cases.png")).size(), QSize(900, 700));
   QFile table(out.filePath("table.csv"));
   ASSERT_TRUE(table.open(QIODevice::ReadOnly));
   EXPECT_EQ(table.readAll().count('\n'), 301) << "a header and the sample's 300 cases";
@@ -190,10 +193,17 @@ TEST(PictureExport, TextVariablesOnPlotAxesAreDrawnAsNothingWithoutErrors)
     "<Scatter3DView><ZVar>Material</ZVar></Scatter3DView></Views>")));
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.viewArea().setCurrentIndex(0);
+  const auto current = window.viewArea().currentView();
   const QStringList written = window.exportViews(QDir(dir.path()).filePath("out"));
   for (const char* picture : { "line.png", "scatter2d.png", "scatter3d.png" })
     EXPECT_TRUE(std::any_of(written.begin(),
       written.end(),
       [picture](const QString& path) { return path.endsWith(picture); }))
       << picture;
+  // Exporting from the window leaves every view in its tab, the current one current.
+  for (const auto& view : window.manager()->dataViews())
+    EXPECT_EQ(window.containerOf(view)->window(), &window) << view->title();
+  EXPECT_EQ(window.viewArea().count(), 3);
+  EXPECT_EQ(window.viewArea().currentView(), current);
 }
