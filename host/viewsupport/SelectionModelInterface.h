@@ -18,10 +18,7 @@ public:
   virtual void setSelection(const std::set<uint64_t>& caseIds) = 0;
   /// The same for ids already ascending and unique, as views that keep their picks in a vector
   /// have them: a large selection is taken over without building a tree.
-  virtual void setSortedSelection(std::vector<uint64_t> caseIds)
-  {
-    setSelection(std::set<uint64_t>(caseIds.begin(), caseIds.end()));
-  }
+  virtual void setSortedSelection(std::vector<uint64_t> caseIds) = 0;
 
   boost::signals2::signal<void()> signalSelectionChanged;
 

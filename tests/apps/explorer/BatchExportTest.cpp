@@ -19,7 +19,6 @@ struct ProcessResult
 {
   int exitCode = -1;
   bool crashed = true;
-  QString out;
   QString err;
 };
 
@@ -32,7 +31,6 @@ ProcessResult runExplorer(const QStringList& arguments)
     return run;
   run.exitCode = process.exitCode();
   run.crashed = process.exitStatus() != QProcess::NormalExit;
-  run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
   run.err = QString::fromLocal8Bit(process.readAllStandardError());
   return run;
 }
@@ -56,30 +54,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(BatchExport, CsvProjectExportsItsViewsAndTables)
-{
-  const QString csv = explorertest::writeBeamsCsv(dir.path());
-  const ProcessResult run =
-    runExplorer(QStringLiteral("--project %1 --add table --select 12,14 --export %2 --size 800x600")
-                  .arg(csv, out("export"))
-                  .split(' '));
-  ASSERT_FALSE(run.crashed);
-  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-  EXPECT_TRUE(run.out.contains("Exported the views to")) << run.out.toStdString();
-  EXPECT_EQ(filesIn(out("export")).join(' '),
-    "selected-cases.csv selected-cases.png table.csv table.png views.xml");
-
-  const QStringList table = lines(out("export/table.csv"));
-  ASSERT_EQ(table.size(), 7);
-  EXPECT_EQ(table[0], "Case ID,Length,Width,Material,Stress,Mass");
-  EXPECT_EQ(table[4], "14,1,15,\"Titanium, grade 5\",60,1.4");
-  EXPECT_EQ(table[5], "15,3,40,Steel,NaN,7.75");
-  EXPECT_EQ(table[6], "16,2.2,22,Aluminium,95,NULL");
-  const QStringList selected = lines(out("export/selected-cases.csv"));
-  ASSERT_EQ(selected.size(), 3);
-  EXPECT_TRUE(selected[1].startsWith("12,") && selected[2].startsWith("14,"));
-}
 
 TEST_F(BatchExport, SavedProjectExportsTheFilteredRowsInTheSavedColumnOrder)
 {

@@ -16,6 +16,7 @@
 #include "host/pipeline/ValueFilter.h"
 #include "host/project/Project.h"
 #include "host/viewsupport/SelectionModel.h"
+#include "tests/support/ItemModels.h"
 #include "tests/support/ProjectEdits.h"
 
 #include <QCheckBox>
@@ -59,6 +60,11 @@ protected:
     return *container->findChild<QTableView*>()->horizontalHeader();
   }
 
+  static int logicalIndexOf(const QHeaderView& shown, const QString& name)
+  {
+    return testsupport::columnNamed(*shown.model(), name);
+  }
+
   QStringList columnOrder(std::size_t index) const
   {
     const QHeaderView& shown = header(index);
@@ -78,11 +84,15 @@ TEST_F(ExplorerWindowTest, SavedProjectReopensWithTheSameViewsSettingsAndFilters
 {
   ASSERT_TRUE(window.addView("table"));
   ASSERT_TRUE(window.addView("table"));
+  header(0).moveSection(2, 0);
   header(1).moveSection(1, 4);
+  header(1).setSortIndicator(logicalIndexOf(header(1), "Length"), Qt::AscendingOrder);
+  header(2).setSortIndicator(logicalIndexOf(header(2), "Width"), Qt::DescendingOrder);
   table(2)->useFilters()->setValue(true);
   window.pipeline().addFilter(
     boost::make_shared<RangeFilter>(Project::project().variable("Stress"), 70.0, 150.0));
   const QStringList movedOrder = columnOrder(1);
+  const QStringList casesOrder = columnOrder(0);
   const auto filters = filterSettings(window.pipeline());
   const QString path = QDir(dir.path()).filePath("beams.xml");
   ASSERT_TRUE(window.saveProject(path));
@@ -92,6 +102,12 @@ TEST_F(ExplorerWindowTest, SavedProjectReopensWithTheSameViewsSettingsAndFilters
   EXPECT_EQ(kinds(), (QStringList{ "selected-cases", "table", "table" }));
   EXPECT_EQ(window.viewArea().count(), 2) << "the selected cases stay in their panel";
   EXPECT_EQ(columnOrder(1), movedOrder);
+  EXPECT_EQ(header(1).sortIndicatorSection(), logicalIndexOf(header(1), "Length"));
+  EXPECT_EQ(header(1).model()->index(0, 0).data().toString(), "14") << "the rows sorted";
+  EXPECT_EQ(header(2).sortIndicatorSection(), logicalIndexOf(header(2), "Width"));
+  EXPECT_EQ(header(2).sortIndicatorOrder(), Qt::DescendingOrder);
+  EXPECT_EQ(header(2).model()->index(0, 0).data().toString(), "12") << "of the filtered cases";
+  EXPECT_EQ(columnOrder(0), casesOrder) << "the selected-cases view reused, in its saved order";
   EXPECT_NE(columnOrder(2), movedOrder);
   EXPECT_FALSE(table(1)->useFilters()->value());
   EXPECT_TRUE(table(2)->useFilters()->value());

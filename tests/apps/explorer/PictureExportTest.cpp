@@ -26,6 +26,7 @@ namespace
 struct ExplorerRun
 {
   int exitCode = -1;
+  QString out;
   QString err;
 };
 
@@ -37,6 +38,7 @@ ExplorerRun runExplorer(const QStringList& arguments, const QProcessEnvironment&
   ExplorerRun run;
   if (process.waitForFinished(180000) && process.exitStatus() == QProcess::NormalExit)
     run.exitCode = process.exitCode();
+  run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
   run.err = QString::fromLocal8Bit(process.readAllStandardError());
   return run;
 }
@@ -84,6 +86,7 @@ TEST(PictureExport, BatchExportWritesEveryViewAsAPictureAtTheAskedSize)
                   .split(' '),
       QProcessEnvironment::systemEnvironment());
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.out.contains("Exported the views to")) << run.out.toStdString();
   for (const char* plot : { "scatter3d.png", "line.png" })
   {
     const QImage picture(out.filePath(plot));
@@ -96,6 +99,9 @@ TEST(PictureExport, BatchExportWritesEveryViewAsAPictureAtTheAskedSize)
   QFile table(out.filePath("table.csv"));
   ASSERT_TRUE(table.open(QIODevice::ReadOnly));
   EXPECT_EQ(table.readAll().count('\n'), 301) << "a header and the sample's 300 cases";
+  QFile selected(out.filePath("selected-cases.csv"));
+  ASSERT_TRUE(selected.open(QIODevice::ReadOnly));
+  EXPECT_EQ(selected.readAll().count('\n'), 7) << "a header and the six cases selected";
   // The image views wait for their thumbnails: the sample's beams are drawn in colour, the
   // placeholders and the background are grey and white.
   EXPECT_GT(colouredShare(QImage(out.filePath("images.png"))), 0.05);

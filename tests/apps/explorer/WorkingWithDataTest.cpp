@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QHeaderView>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -153,28 +152,6 @@ TEST_F(WorkingWithDataTest, CopyGivesTheSelectedRowsAsShownWithAHeader)
   EXPECT_EQ(lines[2], "12\t2\t25\tAluminium\t80.25\t2.1");
   EXPECT_EQ(lines[3], "14\t1\t15\tTitanium, grade 5\t60\t1.4");
   EXPECT_EQ(lines[4], "");
-}
-
-TEST_F(WorkingWithDataTest, SortOrdersAreSavedWithTheProjectAndRestored)
-{
-  const auto first = window.addView("table");
-  const auto second = window.addView("table");
-  tableOf(second).sortByColumn(section(tableOf(second), "Width"), Qt::DescendingOrder);
-  tableOf(first).sortByColumn(section(tableOf(first), "Length"), Qt::AscendingOrder);
-  const QString path = QDir(dir.path()).filePath("sorted.xml");
-  ASSERT_TRUE(window.saveProject(path));
-
-  ASSERT_TRUE(window.openFile(path));
-  const auto views = window.manager()->dataViews();
-  ASSERT_EQ(views.size(), 3u);
-  const QHeaderView& restored = *tableOf(views[2]).horizontalHeader();
-  EXPECT_EQ(restored.sortIndicatorSection(), section(tableOf(views[2]), "Width"));
-  EXPECT_EQ(restored.sortIndicatorOrder(), Qt::DescendingOrder);
-  EXPECT_EQ(tableOf(views[2]).model()->index(0, 0).data().toString(), "15");
-  EXPECT_EQ(tableOf(views[1]).horizontalHeader()->sortIndicatorSection(),
-    section(tableOf(views[1]), "Length"));
-  EXPECT_EQ(tableOf(views[1]).model()->index(0, 0).data().toString(), "14");
-  EXPECT_TRUE(window.problems().isEmpty()) << window.problems().join('\n').toStdString();
 }
 
 TEST_F(WorkingWithDataTest, TablesShowAKeyToTheirMarks)

@@ -2,7 +2,6 @@
 #include "host/charts/AxisDetailsCharts.h"
 #include "host/charts/ChartAxes.h"
 #include "host/charts/ChartXY.h"
-#include "host/charts/ChartXYLocationTransformer.h"
 #include "host/charts/DataView2DSelectionSynchronizer.h"
 #include "host/charts/SpatialVariableProperty2D.h"
 #include "host/charts/VTKChartsMouseModeProperty.h"
@@ -182,11 +181,6 @@ TEST_F(ChartLayerTest, GridSpacingSetsTheTicksAndIsPersistedWithTheRanges)
 
   AxisDetailsSerializer serializer({ axisX, axisY });
   const std::string xml = testsupport::xmlText(serializer);
-  EXPECT_NE(xml.find("<XAxis><CustomRange><Minimum>0</Minimum><Maximum>1</Maximum></CustomRange>"
-                     "<UseCustomGridSpacing>1</UseCustomGridSpacing>"
-                     "<CustomGridSpacing>0.25</CustomGridSpacing></XAxis>"),
-    std::string::npos)
-    << xml;
 
   auto otherChart = vtkSmartPointer<ChartXY>::New();
   view->GetScene()->AddItem(otherChart);
@@ -210,25 +204,6 @@ TEST_F(ChartLayerTest, MouseModesBecomeTheLeftButtonsAction)
   EXPECT_EQ(chart->GetActionToButton(vtkChart::PAN), left);
   EXPECT_THROW(mode.setValue(DataViewInterface::Rotate), vantor::InvalidPropertyValueException);
   EXPECT_EQ(mode.value(), DataViewInterface::Pan);
-}
-
-TEST_F(ChartLayerTest, PixelsAndAxisValuesConvertBothWays)
-{
-  vtkAxis* bottom = chart->GetAxis(ChartAxes::bottom);
-  vtkAxis* left = chart->GetAxis(ChartAxes::left);
-  bottom->SetPoint1(50, 40);
-  bottom->SetPoint2(450, 40);
-  left->SetPoint1(50, 40);
-  left->SetPoint2(50, 240);
-  bottom->SetRange(0, 100);
-  left->SetRange(-1, 1);
-  ChartXYLocationTransformer transformer(*chart);
-  const vtkVector2d world = transformer.getWorldCoordinatesFromPixelLocation(vtkVector2d(250, 190));
-  EXPECT_DOUBLE_EQ(world[0], 50);
-  EXPECT_DOUBLE_EQ(world[1], 0.5);
-  const vtkVector2d pixel = transformer.getPixelLocationFromWorldCoordinates(world);
-  EXPECT_DOUBLE_EQ(pixel[0], 250);
-  EXPECT_DOUBLE_EQ(pixel[1], 190);
 }
 
 TEST_F(ChartLayerTest, ChartSelectionsAndSharedSelectionFollowEachOther)

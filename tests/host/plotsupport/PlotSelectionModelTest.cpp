@@ -1,10 +1,8 @@
 #include "host/plotsupport/PlotSelectionModel.h"
-#include "host/plotsupport/AxisRangePropertyAbstract.h"
 #include "host/viewsupport/SelectionModel.h"
 
 #include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
-#include <limits>
 #include <vtkNew.h>
 #include <vtkRenderWindowInteractor.h>
 
@@ -41,46 +39,4 @@ TEST(PlotSelectionModel, PickReplacesShiftAddsControlTogglesByTheInteractorsKeys
   const int settled = announcements;
   model.combine({ 7 }, PlotSelectionModel::Add);
   EXPECT_EQ(announcements, settled);
-}
-
-namespace
-{
-
-/// One end of the range of a vtkRenderWindowInteractor's "size", a VTK object holding numbers.
-class InteractorSizeEnd : public AxisRangePropertyAbstract
-{
-public:
-  explicit InteractorSizeEnd(vtkRenderWindowInteractor* interactor)
-    : AxisRangePropertyAbstract(interactor, Maximum)
-    , m_interactor(interactor)
-  {
-  }
-
-private:
-  void storeValueInVTK(const double& value) override
-  {
-    m_interactor->SetSize(static_cast<int>(value), 1);
-  }
-  double retrieveValue() const override { return m_interactor->GetSize()[0]; }
-
-  vtkRenderWindowInteractor* m_interactor;
-};
-
-} // namespace
-
-TEST(AxisRangePropertyAbstract, StoresInTheVTKObjectAndRefusesNonFiniteEnds)
-{
-  vtkNew<vtkRenderWindowInteractor> interactor;
-  InteractorSizeEnd end(interactor);
-  int changes = 0;
-  end.signalValueChanged.connect([&](double) { ++changes; });
-  end.setValue(40.0);
-  EXPECT_EQ(interactor->GetSize()[0], 40);
-  EXPECT_EQ(end.rangeType(), AxisRangePropertyAbstract::Maximum);
-  EXPECT_THROW(
-    end.setValue(std::numeric_limits<double>::quiet_NaN()), vantor::InvalidPropertyValueException);
-  EXPECT_THROW(
-    end.setValue(std::numeric_limits<double>::infinity()), vantor::InvalidPropertyValueException);
-  EXPECT_EQ(end.value(), 40.0);
-  EXPECT_EQ(changes, 1);
 }

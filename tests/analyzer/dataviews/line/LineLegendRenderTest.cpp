@@ -35,7 +35,7 @@ int countColor(vtkImageData* image, int x0, int y0, int x1, int y1, std::array<i
 
 } // namespace
 
-TEST(LineLegendRender, ColourLegendShowsEachGroupsColourBesideTheLines)
+TEST(LineLegendRender, LegendsShowTheGroupsColoursAndTheDataAndDerivedStyles)
 {
   loadLineVariables({ "x", "y", "Mode" });
   vtkNew<vtkContextView> view;
@@ -69,56 +69,35 @@ TEST(LineLegendRender, ColourLegendShowsEachGroupsColourBesideTheLines)
   vtkNew<vtkWindowToImageFilter> grab;
   grab->SetInput(view->GetRenderWindow());
   grab->ReadFrontBufferOff();
-  view->Render();
-  grab->Update();
+  const auto grabbed = [&]
+  {
+    view->Render();
+    grab->Modified();
+    grab->Update();
+    return grab->GetOutput();
+  };
   // Without being shown, the legend leaves the upper right empty.
-  EXPECT_EQ(countColor(grab->GetOutput(), 250, 200, 400, 300, red), 0);
+  EXPECT_EQ(countColor(grabbed(), 250, 200, 400, 300, red), 0);
 
   legend->SetVisible(true);
-  view->Render();
-  grab->Modified();
-  grab->Update();
-  EXPECT_GT(countColor(grab->GetOutput(), 250, 200, 400, 300, red), 5);
+  EXPECT_GT(countColor(grabbed(), 250, 200, 400, 300, red), 5);
   EXPECT_GT(countColor(grab->GetOutput(), 250, 200, 400, 300, orange), 5);
   ASSERT_EQ(legend->entries().size(), 2u);
   EXPECT_EQ(legend->entries()[1].label, "B");
-}
 
-TEST(LineLegendRender, PatternLegendDrawsDataAndDerivedInTheirColours)
-{
-  vtkNew<vtkContextView> view;
-  view->GetRenderWindow()->SetSize(300, 200);
-  view->GetRenderWindow()->SetOffScreenRendering(true);
-  auto chart = vtkSmartPointer<ChartXY>::New();
-  view->GetScene()->AddItem(chart);
-  // A chart draws its items only while it holds a plot.
-  auto table = caseTable(2);
-  addReals(table, "x", { 0, 1 });
-  addReals(table, "y", { 0, 0 });
-  vtkNew<vtkPlotLine> plot;
-  plot->SetInputData(table, "x", "y");
-  plot->SetColor(0, 0, 0, 255);
-  chart->AddPlot(plot);
+  // In the colour legend's place, the pattern legend draws data and derived in their colours.
+  legend->SetVisible(false);
   auto colorByData = boost::make_shared<vantor::Property<bool>>(false);
   auto lineColor = boost::make_shared<vantor::Property<QColor>>(QColor(0, 0, 255));
   auto derivedColor = boost::make_shared<vantor::Property<QColor>>(QColor(0, 160, 0));
-  vtkNew<SurrogateModelLinePatternLegend> legend;
-  legend->setStyles(colorByData, lineColor, derivedColor);
-  legend->SetPoint(290, 190);
-  legend->SetVisible(true);
-  chart->addLegend(legend);
-
-  vtkNew<vtkWindowToImageFilter> grab;
-  grab->SetInput(view->GetRenderWindow());
-  grab->ReadFrontBufferOff();
-  view->Render();
-  grab->Update();
-  EXPECT_GT(countColor(grab->GetOutput(), 150, 100, 300, 200, { 0, 0, 255 }), 5);
-  EXPECT_GT(countColor(grab->GetOutput(), 150, 100, 300, 200, { 0, 160, 0 }), 3);
-
+  vtkNew<SurrogateModelLinePatternLegend> patterns;
+  patterns->setStyles(colorByData, lineColor, derivedColor);
+  patterns->SetPoint(390, 290);
+  patterns->SetVisible(true);
+  chart->addLegend(patterns);
+  EXPECT_GT(countColor(grabbed(), 250, 200, 400, 300, { 0, 0, 255 }), 5);
+  EXPECT_GT(countColor(grab->GetOutput(), 250, 200, 400, 300, { 0, 160, 0 }), 3);
+  EXPECT_EQ(countColor(grab->GetOutput(), 250, 200, 400, 300, red), 0);
   colorByData->setValue(true);
-  view->Render();
-  grab->Modified();
-  grab->Update();
-  EXPECT_EQ(countColor(grab->GetOutput(), 150, 100, 300, 200, { 0, 0, 255 }), 0);
+  EXPECT_EQ(countColor(grabbed(), 250, 200, 400, 300, { 0, 0, 255 }), 0);
 }

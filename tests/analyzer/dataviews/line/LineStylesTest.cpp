@@ -2,9 +2,6 @@
 
 #include "analyzer/dataviews/line/AutoSequencedValueLineStyleAssigner.h"
 #include "analyzer/dataviews/line/ColorByLegend.h"
-#include "analyzer/dataviews/line/ShowChartLegendProperty.h"
-#include "analyzer/dataviews/line/SolidLineColorAssigner.h"
-#include "analyzer/dataviews/line/SurrogateModelLinePatternLegend.h"
 #include "analyzer/dataviews/line/SymbolByLegend.h"
 #include "host/charts/ChartXY.h"
 #include "property/PropertyInstantiations.h"
@@ -84,9 +81,6 @@ TEST(LineStyles, ColoursChangeWhereTheGroupValueChangesAndCycle)
   colors.assign(repeated);
   EXPECT_EQ(colorsOf(repeated),
     (std::vector<unsigned long>{ 0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000, 0xFFA800 }));
-  auto threePlots = groupPlots({ { "A", "" }, { "A", "" }, { "B", "" } });
-  colors.assign(threePlots);
-  EXPECT_EQ(colorsOf(threePlots), (std::vector<unsigned long>{ 0xFF0000, 0xFF0000, 0xFFA800 }));
 
   EXPECT_THROW(AutoSequencedValueLineStyleAssigner<int>("Run", {}, {}), std::invalid_argument);
 }
@@ -104,54 +98,18 @@ TEST(LineStyles, MarkersCycleWithinEachColourGroup)
   EXPECT_EQ(styles, (std::vector<int>{ 2, 3, 1, 4 }));
 }
 
-TEST(LineStyles, SolidColourRecoloursTheAssignedLinesAtOnce)
+TEST(LineLegends, EntriesAreTheDistinctGroupValuesInOrderWithTheFirstPlotsStyle)
 {
-  SolidLineColorAssigner color;
-  auto plots = groupPlots({ { "A", "" }, { "B", "" } });
-  color.assign(plots);
-  EXPECT_EQ(colorsOf(plots), (std::vector<unsigned long>{ 0xFF0000, 0xFF0000 }));
-  color.setValue(QColor(0, 0, 255));
-  EXPECT_EQ(colorsOf(plots), (std::vector<unsigned long>{ 0x0000FF, 0x0000FF }));
-}
-
-namespace
-{
-
-class LineLegendTest : public ::testing::Test
-{
-protected:
-  void SetUp() override
-  {
-    loadLineVariables({ "Mode", "Run" });
-    colorVar->setValue(lineVariable("Mode"));
-    symbolVar->setValue(lineVariable("Run"));
-    view->GetScene()->AddItem(chart);
-    colorLegend->setVariable(colorVar);
-    symbolLegend->setVariable(symbolVar);
-    derivedLegend->setStyles(colorByData, lineColor, derivedColor);
-    for (vtkChartLegend* legend :
-      std::vector<vtkChartLegend*>{ colorLegend, symbolLegend, derivedLegend })
-      chart->addLegend(legend);
-  }
-
+  loadLineVariables({ "Mode", "Run" });
   vtkNew<vtkContextView> view;
-  vtkSmartPointer<ChartXY> chart = vtkSmartPointer<ChartXY>::New();
-  PropertyPtr<VariablePtr> colorVar = boost::make_shared<vantor::Property<VariablePtr>>();
-  PropertyPtr<VariablePtr> symbolVar = boost::make_shared<vantor::Property<VariablePtr>>();
-  PropertyPtr<bool> colorByData = boost::make_shared<vantor::Property<bool>>(false);
-  PropertyPtr<bool> symbolByData = boost::make_shared<vantor::Property<bool>>(false);
-  PropertyPtr<bool> derivedVisible = boost::make_shared<vantor::Property<bool>>(false);
-  PropertyPtr<QColor> lineColor = boost::make_shared<vantor::Property<QColor>>(Qt::red);
-  PropertyPtr<QColor> derivedColor = boost::make_shared<vantor::Property<QColor>>(Qt::red);
+  auto chart = vtkSmartPointer<ChartXY>::New();
+  view->GetScene()->AddItem(chart);
   vtkNew<ColorByLegend> colorLegend;
   vtkNew<SymbolByLegend> symbolLegend;
-  vtkNew<SurrogateModelLinePatternLegend> derivedLegend;
-};
-
-} // namespace
-
-TEST_F(LineLegendTest, EntriesAreTheDistinctGroupValuesInOrderWithTheFirstPlotsStyle)
-{
+  colorLegend->setVariable(boost::make_shared<vantor::Property<VariablePtr>>(lineVariable("Mode")));
+  symbolLegend->setVariable(boost::make_shared<vantor::Property<VariablePtr>>(lineVariable("Run")));
+  chart->addLegend(colorLegend);
+  chart->addLegend(symbolLegend);
   auto plots = groupPlots({ { "B", "2" }, { "A", "1" }, { "B", "1" }, { nullptr, "3" } });
   AutoSequencedValueLineStyleAssigner<unsigned long>("Mode", lineColors, setPackedColor)
     .assign(plots);
@@ -176,27 +134,4 @@ TEST_F(LineLegendTest, EntriesAreTheDistinctGroupValuesInOrderWithTheFirstPlotsS
   chart->ClearPlots();
   colorLegend->updateEntries();
   EXPECT_TRUE(colorLegend->entries().empty());
-}
-
-TEST_F(LineLegendTest, LegendsShowOnlyWhileShownAndRelevant)
-{
-  ShowChartLegendProperty showLegend({ { colorLegend.Get(), colorByData },
-    { symbolLegend.Get(), symbolByData },
-    { derivedLegend.Get(), derivedVisible } });
-  EXPECT_TRUE(showLegend.value());
-  EXPECT_FALSE(colorLegend->GetVisible());
-  colorByData->setValue(true);
-  EXPECT_TRUE(colorLegend->GetVisible());
-  EXPECT_FALSE(symbolLegend->GetVisible());
-  derivedVisible->setValue(true);
-  EXPECT_TRUE(derivedLegend->GetVisible());
-
-  showLegend.setValue(false);
-  EXPECT_FALSE(colorLegend->GetVisible());
-  EXPECT_FALSE(derivedLegend->GetVisible());
-  symbolByData->setValue(true);
-  EXPECT_FALSE(symbolLegend->GetVisible());
-  showLegend.setValue(true);
-  EXPECT_TRUE(symbolLegend->GetVisible());
-  EXPECT_TRUE(colorLegend->GetVisible());
 }

@@ -80,20 +80,6 @@ vtkSmartPointer<Array> flaggedColumn(int rows, unsigned seed)
 
 } // namespace
 
-TEST(SortTable, SortsAscendingKeepingEqualRowsInInputOrder)
-{
-  loadLineVariables({ "x", "y" });
-  auto input = caseTable(4);
-  addReals(input, "x", { 3, 1, 3, 2 });
-  addTexts(input, "y", { "c", "a", "d", "b" });
-
-  auto output = sorted(input, "x");
-
-  EXPECT_EQ(caseIds(output), (std::vector<uint64_t>{ 2, 4, 1, 3 }));
-  EXPECT_EQ(output->GetValueByName(3, "y").ToString(), "d");
-  EXPECT_EQ(caseIds(sorted(input, "y")), (std::vector<uint64_t>{ 2, 4, 1, 3 }));
-}
-
 TEST(SortTable, TypedOrderIsTheVariantOrderForEveryColumnKind)
 {
   const int rows = 500;

@@ -5,7 +5,6 @@
 #include "analyzer/dataviews/line/SolidLineColorAssigner.h"
 #include "analyzer/dataviews/line/SparseLabelsLinePlot.h"
 #include "host/charts/SpatialVariableProperty2D.h"
-#include "host/vtkutil/AlgorithmExecutionListener.h"
 
 #include <boost/make_shared.hpp>
 #include <cmath>
@@ -99,23 +98,6 @@ TEST_F(PlotBuilderTest, GroupsBecomeLinesAndSingleCasesPoints)
   raw->colorByData()->setValue(false);
   update(*raw);
   EXPECT_EQ(caseIds(raw->plots()[0]->GetInput()).size(), 4u);
-}
-
-TEST_F(PlotBuilderTest, ALineColourChangeRunsNoTableAlgorithm)
-{
-  auto raw = builder<RawDataPlotBuilder>(color);
-  update(*raw);
-  raw->executionListener().reset();
-  color->setValue(QColor(0, 0, 255));
-  raw->outputAlgorithm()->Update();
-  EXPECT_FALSE(raw->executionListener().algorithmHasExecuted());
-  unsigned char rgb[3];
-  raw->plots()[0]->GetColor(rgb);
-  EXPECT_EQ(rgb[2], 255);
-
-  raw->sortBy()->setValue(lineVariable("y"));
-  raw->outputAlgorithm()->Update();
-  EXPECT_TRUE(raw->executionListener().algorithmHasExecuted());
 }
 
 TEST_F(PlotBuilderTest, DerivedLinesAreDashedWithSparseMarkersWhenSymbolsAreGrouped)

@@ -10,16 +10,13 @@
 #include "host/pipeline/DataPipelineManager.h"
 #include "host/pipeline/RangeFilter.h"
 #include "host/plotsupport/ColorLegend.h"
-#include "host/plotsupport/InvalidPointsFilter.h"
 #include "host/project/Project.h"
 #include "host/project/ProjectContents.h"
-#include "host/viewsupport/AxisDetailsInterface.h"
 #include "host/viewsupport/SelectionModel.h"
 #include "tests/analyzer/dataviews/table/TableFixture.h"
 #include "tests/host/serialization/XmlText.h"
+#include "tests/support/ProjectEdits.h"
 
-#include "host/project/Transaction.h"
-#include "host/project/Variable.h"
 #include <QColor>
 #include <QDir>
 #include <QImage>
@@ -41,7 +38,6 @@
 #include <vtkPlotPoints.h>
 #include <vtkRenderWindow.h>
 #include <vtkRenderWindowInteractor.h>
-#include <vtkRendererCollection.h>
 #include <vtkStringArray.h>
 #include <vtkTable.h>
 
@@ -238,62 +234,23 @@ TEST_F(ScatterPlot2DTest, TextOnAnAxisOrRampDrawsNothingThereAndSaysWhy)
   EXPECT_EQ(view->pointTable()->GetNumberOfRows(), 4);
 }
 
-TEST_F(ScatterPlot2DTest, ClicksPickThePointWithinSixPixels)
+TEST_F(ScatterPlot2DTest, RemovedVariablesAreReplacedAndARemovedViewCatchesUpWhenRestored)
 {
   auto view = addView();
-  view->coloringType()->setValue(SolidColor);
-  view->render();
-  const ChartXYLocationTransformer transformer(*view->chart());
-  const vtkVector2d pixel = transformer.getPixelLocationFromWorldCoordinates(vtkVector2d(2, 30));
-  vtkRenderWindowInteractor* interactor = view->renderWindow()->GetInteractor();
+  view->xVar()->setValue(variable("m"));
+  testsupport::eraseVariables({ "m" });
+  EXPECT_FALSE(view->xVar()->value().lock() == nullptr);
+  EXPECT_NE(view->xVar()->value(), variable("m"));
+  EXPECT_EQ(view->yVar()->value(), variable("y"));
 
-  interactor->SetEventPosition(int(pixel[0]) + 5, int(pixel[1]) - 5);
-  view->adjustSelectionForMouseClickAtPoint();
-  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 2 }));
-  EXPECT_EQ(view->pointPlot()->GetSelection()->GetNumberOfTuples(), 1);
-
-  interactor->SetEventPosition(int(pixel[0]) + 9, int(pixel[1]));
-  view->adjustSelectionForMouseClickAtPoint();
-  EXPECT_TRUE(selection->getSelections().empty());
-}
-
-TEST_F(ScatterPlot2DTest, ChartSelectionsBecomeTheSharedSelectionAndFollowIt)
-{
-  auto view = addView();
-  view->coloringType()->setValue(SolidColor);
-  selection->setSelection({ 1, 3 });
-  vtkIdTypeArray* points = view->pointPlot()->GetSelection();
-  ASSERT_EQ(points->GetNumberOfTuples(), 2);
-  EXPECT_EQ(points->GetValue(0), 0);
-  EXPECT_EQ(points->GetValue(1), 2);
-
-  // A rubber band over the point of case 4 (the chart's own selection).
-  vtkNew<vtkIdTypeArray> band;
-  band->InsertNextValue(3);
-  view->pointPlot()->SetSelection(band);
-  view->chart()->InvokeEvent(vtkCommand::SelectionChangedEvent);
-  EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 4 }));
-
+  selection->setSelection({ 4 });
+  ASSERT_EQ(view->pointPlot()->GetSelection()->GetValue(0), 3);
   manager->removeView(view);
   selection->setSelection({ 2 });
   EXPECT_EQ(view->pointPlot()->GetSelection()->GetValue(0), 3);
   UndoStack::qUndoStack().undo();
   view->render();
   EXPECT_EQ(view->pointPlot()->GetSelection()->GetValue(0), 1);
-}
-
-TEST_F(ScatterPlot2DTest, ReplacesRemovedVariables)
-{
-  auto view = addView();
-  view->xVar()->setValue(variable("m"));
-  {
-    Transaction transaction = Project::project().startTransaction("Remove m");
-    transaction.allowErasure();
-    variable("m").lock(transaction)->erase(transaction);
-  }
-  EXPECT_FALSE(view->xVar()->value().lock() == nullptr);
-  EXPECT_NE(view->xVar()->value(), variable("m"));
-  EXPECT_EQ(view->yVar()->value(), variable("y"));
 }
 
 TEST_F(ScatterPlot2DTest, RubberBandsAndClicksSelectWithTheKeysOfTheOtherViews)
@@ -317,14 +274,14 @@ TEST_F(ScatterPlot2DTest, RubberBandsAndClicksSelectWithTheKeysOfTheOtherViews)
   EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 3 }));
 
   // A click without drag picks the point within six pixels, or clears.
-  drag(*view, { case1[0] + 4, case1[1] }, { case1[0] + 4, case1[1] });
+  drag(*view, { case1[0] + 5, case1[1] - 5 }, { case1[0] + 5, case1[1] - 5 });
   EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1 }));
   drag(*view, { case3[0], case3[1] + 3 }, { case3[0], case3[1] + 3 }, true);
   EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 1, 3 }));
   drag(*view, case1, case1, false, true);
   EXPECT_EQ(selection->getSelections(), (std::set<uint64_t>{ 3 }));
   EXPECT_EQ(view->pointPlot()->GetSelection()->GetNumberOfTuples(), 1);
-  drag(*view, { case2[0] + 40, case2[1] }, { case2[0] + 40, case2[1] });
+  drag(*view, { case2[0] + 9, case2[1] }, { case2[0] + 9, case2[1] });
   EXPECT_TRUE(selection->getSelections().empty());
 
   // Panning moves the axes and selects nothing.

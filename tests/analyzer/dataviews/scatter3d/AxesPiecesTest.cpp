@@ -4,12 +4,14 @@
 #include "analyzer/dataviews/scatter3d/PlainLabelsCubeAxesActor.h"
 #include "analyzer/dataviews/scatter3d/PositionTransformFilter.h"
 #include "analyzer/dataviews/scatter3d/ZeroLength3DAxesAdjuster.h"
+#include "host/core/InvalidPropertyValueException.h"
 #include "host/core/UndoStack.h"
 #include "property/PropertyInstantiations.h"
 #include "tests/host/project/StudyProject.h"
 
 #include <QUndoStack>
 #include <boost/make_shared.hpp>
+#include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <vtkCubeAxesActor2D.h>
@@ -70,6 +72,8 @@ TEST(Axes3D, RangesMapOntoBoundsAndAnAxisMinimumIsOneUndoStep)
   EXPECT_EQ(changes, 1);
 
   details[0]->min()->setValue(-10.0);
+  for (double end : { std::nan(""), HUGE_VAL })
+    EXPECT_THROW(details[0]->max()->setValue(end), vantor::InvalidPropertyValueException);
   EXPECT_EQ(UndoStack::qUndoStack().count(), 2);
   EXPECT_EQ(UndoStack::qUndoStack().undoText(), "Change X-Axis Min");
   transform->Update();

@@ -1,5 +1,6 @@
 #include "analyzer/dataviews/scatter3d/DerivedDataRelevanceProperty3D.h"
 #include "tests/analyzer/dataviews/scatter3d/DerivedDataFixture.h"
+#include "tests/support/ProjectEdits.h"
 
 #include <QUndoStack>
 
@@ -73,11 +74,7 @@ TEST_F(RelevanceTest, FollowsTheModelsAndErasedVariablesWhileNotSuspended)
   axes("Thickness", "Load", "Stress");
   ASSERT_TRUE(m_relevance->value());
   m_relevance->suspend();
-  {
-    Transaction transaction = Project::project().startTransaction("Erase");
-    transaction.allowErasure();
-    plateVariable("Load").lock(transaction)->erase(transaction);
-  }
+  testsupport::eraseVariables({ "Load" });
   EXPECT_TRUE(m_relevance->value()) << "suspended";
   m_relevance->resume();
   EXPECT_FALSE(m_relevance->value());

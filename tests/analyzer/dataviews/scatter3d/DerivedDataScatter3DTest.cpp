@@ -91,13 +91,16 @@ TEST_F(DerivedDataScatter3DTest, ShownSurfaceIsHalfTranslucentOverTheAxisRanges)
 
 TEST_F(DerivedDataScatter3DTest, SurfaceFollowsRelevanceUndoTransformAndRanges)
 {
+  int changes = 0;
+  m_derived->show()->signalValueChanged.connect([&](bool) { ++changes; });
   m_derived->show()->setValue(true);
   EXPECT_EQ(UndoStack::qUndoStack().undoText().toStdString(), "Change Show Surrogate Model");
   axes("Thickness", "Thickness", "Stress");
   EXPECT_EQ(shownSurface(), nullptr);
   EXPECT_TRUE(m_derived->show()->value()) << "what the user asked for stays";
   axes("Thickness", "Load", "Stress");
-  ASSERT_NE(shownSurface(), nullptr);
+  ASSERT_NE(shownSurface(), nullptr) << "added again, once";
+  EXPECT_EQ(changes, 1) << "relevance changes are not the user's value";
 
   // The surface moves and scales with the glyphs, and resamples over a new x range.
   m_viewTransform->SetTransform(scaling(1.0, 0.5, 1.0));
@@ -110,6 +113,9 @@ TEST_F(DerivedDataScatter3DTest, SurfaceFollowsRelevanceUndoTransformAndRanges)
   UndoStack::qUndoStack().undo();
   EXPECT_FALSE(m_derived->show()->value());
   EXPECT_EQ(shownSurface(), nullptr);
+  axes("Thickness", "Thickness", "Stress");
+  axes("Thickness", "Load", "Stress");
+  EXPECT_EQ(shownSurface(), nullptr) << "relevance alone shows nothing";
 }
 
 TEST_F(DerivedDataScatter3DTest, QueryChangesRenderTheViewUnlessSuspended)

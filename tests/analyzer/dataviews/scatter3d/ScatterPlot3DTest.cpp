@@ -1,10 +1,10 @@
 #include "tests/analyzer/dataviews/scatter3d/Scatter3DFixture.h"
 
 #include "host/serialization/SerializerInterface.h"
-#include "host/vtkutil/AlgorithmExecutionListener.h"
 #include "tests/host/project/StudyProject.h"
+#include "tests/host/serialization/XmlText.h"
+#include "tests/support/ProjectEdits.h"
 
-#include <QDomDocument>
 #include <vtkCamera.h>
 #include <vtkRenderer.h>
 #include <vtkTransform.h>
@@ -12,13 +12,6 @@
 
 namespace
 {
-
-void eraseVariable(const char* name)
-{
-  Transaction transaction = Project::project().startTransaction("Delete Variable");
-  transaction.allowErasure();
-  Project::project().variable(name).lock(transaction)->erase(transaction);
-}
 
 std::array<double, 3> transformScale(ScatterPlot3D& view)
 {
@@ -41,7 +34,6 @@ TEST_F(Scatter3DFixture, NewViewTakesItsDefaultsFromTheProjectAndRecordsOnlyTheA
   EXPECT_EQ(view->shape()->value(), ScatterPlot3DInterface::Sphere);
   EXPECT_EQ(view->mouseMode()->value(), DataViewInterface::Rotate);
   EXPECT_EQ(view->title(), "3D Scatter Plot");
-  EXPECT_EQ(view->domName(), "Scatter3DView");
   EXPECT_TRUE(view->legend()->isShown());
   EXPECT_EQ(UndoStack::qUndoStack().count(), 1);
   EXPECT_EQ(UndoStack::qUndoStack().undoText(), "Add 3D Scatter Plot");
@@ -99,12 +91,12 @@ TEST_F(Scatter3DFixture, DeletedVariablesAreReplacedAndOnlyAxisVariablesResetThe
   ASSERT_EQ(view->colorVar()->value(), variable("c"));
   view->axisDetails()[0]->max()->setValue(50.0);
 
-  eraseVariable("c");
+  testsupport::eraseVariables({ "c" });
   EXPECT_NE(view->colorVar()->value(), VariablePtr());
   EXPECT_TRUE(view->colorVar()->value().lock());
   EXPECT_EQ(ranges(*view)[1], 50.0) << "a colour variable does not touch the axes";
 
-  eraseVariable("z");
+  testsupport::eraseVariables({ "z" });
   ASSERT_TRUE(view->zVar()->value().lock());
   EXPECT_NE(view->zVar()->value().id(), 0u);
   EXPECT_EQ(ranges(*view)[1], 1.0) << "a new axis variable re-initialises the axes";
@@ -128,18 +120,13 @@ TEST_F(Scatter3DFixture, SurvivesSaveAndRestoreWithCameraAxesShapeAndColours)
   saved->derivedDataTranslucency()->setValue(20);
   saved->renderer().GetActiveCamera()->SetPosition(3.0, 4.0, 5.0);
 
-  QDomDocument document;
-  QDomElement element = saved->serializer().serialize(document);
-  EXPECT_EQ(element.tagName(), "Scatter3DView");
+  const std::string xml = testsupport::xmlText(saved->serializer());
+  EXPECT_EQ(xml.rfind("<Scatter3DView>", 0), 0u);
 
   auto restored = addView();
-  restored->serializer().deserialize(element);
+  testsupport::readXml(restored->serializer(), xml);
+  EXPECT_EQ(testsupport::xmlText(restored->serializer()), xml) << "every setting is restored";
   EXPECT_EQ(restored->shape()->value(), ScatterPlot3DInterface::Cube);
-  EXPECT_EQ(restored->color()->value(), QColor(200, 40, 10));
-  EXPECT_FALSE(restored->colorByData()->value());
-  EXPECT_EQ(restored->scalingFactor()->value(), 1.5);
-  EXPECT_EQ(restored->zVar()->value(), variable("c"));
-  EXPECT_EQ(restored->derivedDataTranslucency()->value(), 20u);
   EXPECT_EQ(ranges(*restored), ranges(*saved));
   EXPECT_EQ(bounds(*restored), bounds(*saved));
   const double* position = restored->renderer().GetActiveCamera()->GetPosition();
@@ -160,27 +147,10 @@ TEST_F(Scatter3DFixture, SuspendedViewDoesNotReactAndCatchesUpWhenResumed)
   EXPECT_EQ(ranges(*view)[1], 1.0) << "no axis recomputation while suspended";
   view->positions().Update();
   EXPECT_DOUBLE_EQ(view->positions().GetOutput()->GetPoint(1)[0], 2.0) << "the column changed";
-  eraseVariable("z");
+  testsupport::eraseVariables({ "z" });
   EXPECT_FALSE(view->zVar()->value().lock()) << "no repair while suspended";
 
   manager->restoreView(view);
   EXPECT_TRUE(view->zVar()->value().lock());
   EXPECT_EQ(ranges(*view)[1], 2.0) << "x now spans c's values";
-}
-
-TEST_F(Scatter3DFixture, ACameraChangeExecutesNoFilter)
-{
-  loadPoints({ { 0.0, 0.0, 0.0 }, { 1.0, 2.0, 3.0 } });
-  auto view = addView();
-  view->positions().Update();
-  AlgorithmExecutionListener source(pipeline->filteredOutput());
-  AlgorithmExecutionListener positions(&view->positions());
-  view->renderer().GetActiveCamera()->Azimuth(40.0);
-  view->positions().Update();
-  EXPECT_FALSE(source.algorithmHasExecuted());
-  EXPECT_FALSE(positions.algorithmHasExecuted());
-
-  view->scalingFactor()->setValue(3.0);
-  view->positions().Update();
-  EXPECT_FALSE(positions.algorithmHasExecuted()) << "a glyph size is not a position";
 }

@@ -4,14 +4,9 @@
 #include "analyzer/dataviews/SelectedCasesViewInterface.h"
 #include "analyzer/dataviews/TableViewInterface.h"
 #include "analyzer/dataviews/ViewResetRelevancy.h"
-#include "analyzer/dataviews/serialize/ViewCollectionSerializer.h"
-#include "analyzer/dataviews/table/SelectedCasesView.h"
-#include "analyzer/dataviews/table/TableView.h"
 #include "host/serialization/SerializerInterface.h"
 
 #include <QDomDocument>
-#include <QHeaderView>
-#include <QTableView>
 
 TEST_F(TableFixture, ManagerCreatesTablesAndOneSelectedCasesView)
 {
@@ -38,44 +33,6 @@ TEST_F(TableFixture, ManagerCreatesTablesAndOneSelectedCasesView)
   table->accept(relevancy);
   cases->accept(relevancy);
   EXPECT_FALSE(relevancy.viewCanReset());
-
-  stack().undo();
-  EXPECT_EQ(manager.dataViews().size(), 1u);
-  selection->setSelection({ 2 });
-  stack().redo();
-  EXPECT_EQ(manager.dataViews().size(), 2u);
-}
-
-TEST_F(TableFixture, SavedTablesReloadIntoAFreshManager)
-{
-  auto first = boost::make_shared<DataViewManager>(pipeline, nullptr, selection);
-  auto table = boost::dynamic_pointer_cast<TableView>(first->addTableView());
-  table->useFilters()->setValue(true);
-  first->addTableView();
-  QWidget dock;
-  auto cases = boost::dynamic_pointer_cast<SelectedCasesView>(first->addSelectedCasesView(dock));
-  cases->tableView().horizontalHeader()->moveSection(2, 0);
-
-  QDomDocument document;
-  const QDomElement saved = ViewCollectionSerializer(first).serialize(document);
-  QStringList names;
-  for (QDomElement e = saved.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-    names << e.tagName();
-  EXPECT_EQ(names, QStringList({ "TableView", "TableView", "SelectedCasesView" }));
-
-  auto second = boost::make_shared<DataViewManager>(pipeline, nullptr, selection);
-  QWidget otherDock;
-  second->addSelectedCasesView(otherDock);
-  QDomElement reading = saved;
-  ViewCollectionSerializer(second).deserialize(reading);
-  const auto views = second->dataViews();
-  ASSERT_EQ(views.size(), 3u) << "two tables added, the selected-cases view reused";
-  auto restored = boost::dynamic_pointer_cast<TableView>(views[1]);
-  ASSERT_TRUE(restored);
-  EXPECT_TRUE(restored->useFilters()->value());
-  EXPECT_FALSE(boost::dynamic_pointer_cast<TableView>(views[2])->useFilters()->value());
-  auto restoredCases = boost::dynamic_pointer_cast<SelectedCasesView>(views[0]);
-  EXPECT_EQ(restoredCases->tableView().horizontalHeader()->logicalIndex(0), 2);
 }
 
 TEST_F(TableFixture, AViewOutlivingItsManagerIgnoresLaterChanges)
