@@ -24,7 +24,14 @@ bool AxisVariableProvider::hasNext() const
 
 WeakPtr<Variable> AxisVariableProvider::next(Variable::Nature nature)
 {
-  auto chosen = firstNumeric([&](const Variable& v) { return !isUsed(v) && v.nature() == nature; });
+  // An axis of a variable no case has a value of shows nothing: such variables come last.
+  auto chosen = firstNumeric([&](const Variable& v)
+    { return !isUsed(v) && v.nature() == nature && v.column().holdsNumber(); });
+  if (!chosen)
+    chosen =
+      firstNumeric([this](const Variable& v) { return !isUsed(v) && v.column().holdsNumber(); });
+  if (!chosen)
+    chosen = firstNumeric([&](const Variable& v) { return !isUsed(v) && v.nature() == nature; });
   if (!chosen)
     chosen = firstNumeric([this](const Variable& v) { return !isUsed(v); });
   if (!chosen)

@@ -339,3 +339,22 @@ bool VariableColumn::hasSpecialValues() const
         return array.hasSpecialValues();
     });
 }
+
+bool VariableColumn::holdsNumber() const
+{
+  return visit(
+    [](auto& array)
+    {
+      using Array = std::decay_t<decltype(array)>;
+      if constexpr (isText<Array>)
+        return false;
+      else
+      {
+        for (vtkIdType row = 0; row < array.GetNumberOfValues(); ++row)
+          if (array.special(row) == Array::None &&
+              std::isfinite(static_cast<double>(array.GetValue(row))))
+            return true;
+        return false;
+      }
+    });
+}

@@ -1,5 +1,6 @@
 #include "host/project/AxisVariableProvider.h"
 #include "tests/host/project/StudyProject.h"
+#include "tests/support/ProjectEdits.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,15 @@ TEST(AxisVariableProvider, HandsOutEachNumericVariableOnceByNatureThenOthersThen
   // ...then the first of the asked nature again, and text is never handed out.
   EXPECT_EQ(nameOf(provider.next(Variable::Dependent)), "Mass");
   EXPECT_EQ(nameOf(provider.next(Variable::Other)), "Length");
+
+  // A variable no case has a number of comes after every variable with numbers.
+  for (uint64_t caseId = 1; caseId <= 5; ++caseId)
+    testsupport::setValue(caseId, "Length", Variant::nan());
+  AxisVariableProvider sparse(Project::project().variables());
+  EXPECT_EQ(nameOf(sparse.next(Variable::Independent)), "Width");
+  EXPECT_EQ(nameOf(sparse.next(Variable::Independent)), "Count");
+  EXPECT_EQ(nameOf(sparse.next(Variable::Independent)), "Mass");
+  EXPECT_EQ(nameOf(sparse.next(Variable::Independent)), "Length");
 
   // Without variables the case identifiers keep views usable; without even those, nothing.
   Project::project().clear();
