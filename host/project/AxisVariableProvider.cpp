@@ -1,5 +1,19 @@
 #include "host/project/AxisVariableProvider.h"
 
+#include <vtkAbstractArray.h>
+
+namespace
+{
+
+bool mostlyFilled(const Variable& variable)
+{
+  const VariableColumn& column = variable.column();
+  const vtkIdType numbers = column.numberCount();
+  return numbers > 0 && 2 * numbers >= column.array()->GetNumberOfValues();
+}
+
+} // namespace
+
 AxisVariableProvider::AxisVariableProvider(std::vector<WeakPtr<Variable>> variables)
   : m_variables(std::move(variables))
 {
@@ -24,12 +38,12 @@ bool AxisVariableProvider::hasNext() const
 
 WeakPtr<Variable> AxisVariableProvider::next(Variable::Nature nature)
 {
-  // An axis of a variable no case has a value of shows nothing: such variables come last.
-  auto chosen = firstNumeric([&](const Variable& v)
-    { return !isUsed(v) && v.nature() == nature && v.column().holdsNumber(); });
+  // Three axes of variables that few cases have numbers of may share no case at all and show
+  // nothing: such variables come last.
+  auto chosen = firstNumeric(
+    [&](const Variable& v) { return !isUsed(v) && v.nature() == nature && mostlyFilled(v); });
   if (!chosen)
-    chosen =
-      firstNumeric([this](const Variable& v) { return !isUsed(v) && v.column().holdsNumber(); });
+    chosen = firstNumeric([this](const Variable& v) { return !isUsed(v) && mostlyFilled(v); });
   if (!chosen)
     chosen = firstNumeric([&](const Variable& v) { return !isUsed(v) && v.nature() == nature; });
   if (!chosen)

@@ -15,11 +15,11 @@ public:
 
   /// Whether a numeric variable other than the case identifiers is still unused.
   bool hasNext() const;
-  /// The first unused numeric variable of that nature that some case has a number of. When none
-  /// is left the view should still show something: the first such variable of any other
-  /// nature, else an unused one without numbers (of that nature first), else the first numeric
-  /// variable of that nature again, else any numeric variable, else the case identifiers; the
-  /// null handle only for an empty list.
+  /// The first unused numeric variable of that nature that at least half the cases have a
+  /// number of. When none is left the view should still show something: the first such
+  /// variable of any other nature, else a sparser unused one (of that nature first), else the
+  /// first numeric variable of that nature again, else any numeric variable, else the case
+  /// identifiers; the null handle only for an empty list.
   WeakPtr<Variable> next(Variable::Nature nature);
 
 private:

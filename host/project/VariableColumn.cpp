@@ -340,21 +340,21 @@ bool VariableColumn::hasSpecialValues() const
     });
 }
 
-bool VariableColumn::holdsNumber() const
+vtkIdType VariableColumn::numberCount() const
 {
   return visit(
-    [](auto& array)
+    [](auto& array) -> vtkIdType
     {
       using Array = std::decay_t<decltype(array)>;
       if constexpr (isText<Array>)
-        return false;
+        return 0;
       else
       {
+        vtkIdType count = 0;
         for (vtkIdType row = 0; row < array.GetNumberOfValues(); ++row)
-          if (array.special(row) == Array::None &&
-              std::isfinite(static_cast<double>(array.GetValue(row))))
-            return true;
-        return false;
+          count += array.special(row) == Array::None &&
+                   std::isfinite(static_cast<double>(array.GetValue(row)));
+        return count;
       }
     });
 }

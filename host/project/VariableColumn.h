@@ -41,8 +41,8 @@ public:
   /// Smallest and largest number held, (0, 0) when there is none.
   std::pair<double, double> range() const;
   bool hasSpecialValues() const;
-  /// Whether some row holds a finite number.
-  bool holdsNumber() const;
+  /// How many rows hold a finite number.
+  vtkIdType numberCount() const;
   /// Whether the value can be stored without losing its meaning.
   bool accepts(const Variant& value) const;
 
