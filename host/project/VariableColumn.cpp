@@ -112,12 +112,19 @@ void spreadFlags(Array& array, vtkIdType oldSize, const std::vector<vtkIdType>& 
 template<class Array>
 constexpr bool isText = std::is_same_v<Array, vtkStringArray>;
 
-/// Smallest and largest value, special rows and infinities left out.
+struct NumberSummary
+{
+  std::pair<double, double> range{ 0.0, 0.0 };
+  vtkIdType count = 0;
+};
+
+/// Smallest and largest value and how many there are, special rows and infinities left out.
 template<class Array>
-std::pair<double, double> numericRange(Array& array)
+NumberSummary summaryOf(Array& array)
 {
   double low = std::numeric_limits<double>::infinity();
   double high = -low;
+  vtkIdType count = 0;
   for (vtkIdType row = 0; row < array.GetNumberOfValues(); ++row)
   {
     if (array.special(row) != Array::None)
@@ -127,8 +134,11 @@ std::pair<double, double> numericRange(Array& array)
       continue;
     low = std::min(low, value);
     high = std::max(high, value);
+    ++count;
   }
-  return low <= high ? std::make_pair(low, high) : std::make_pair(0.0, 0.0);
+  if (count == 0)
+    return {};
+  return { { low, high }, count };
 }
 
 } // namespace
@@ -311,20 +321,32 @@ void VariableColumn::insertRows(const std::vector<vtkIdType>& positions,
 
 std::pair<double, double> VariableColumn::range() const
 {
-  if (!m_rangeValid)
-  {
-    m_range = visit(
-      [](auto& array)
-      {
-        using Array = std::decay_t<decltype(array)>;
-        if constexpr (isText<Array>)
-          return std::make_pair(0.0, 0.0);
-        else
-          return numericRange(array);
-      });
-    m_rangeValid = true;
-  }
+  summarizeNumbers();
   return m_range;
+}
+
+vtkIdType VariableColumn::numberCount() const
+{
+  summarizeNumbers();
+  return m_numberCount;
+}
+
+void VariableColumn::summarizeNumbers() const
+{
+  if (m_rangeValid)
+    return;
+  const NumberSummary summary = visit(
+    [](auto& array)
+    {
+      using Array = std::decay_t<decltype(array)>;
+      if constexpr (isText<Array>)
+        return NumberSummary();
+      else
+        return summaryOf(array);
+    });
+  m_range = summary.range;
+  m_numberCount = summary.count;
+  m_rangeValid = true;
 }
 
 bool VariableColumn::hasSpecialValues() const
@@ -337,24 +359,5 @@ bool VariableColumn::hasSpecialValues() const
         return false;
       else
         return array.hasSpecialValues();
-    });
-}
-
-vtkIdType VariableColumn::numberCount() const
-{
-  return visit(
-    [](auto& array) -> vtkIdType
-    {
-      using Array = std::decay_t<decltype(array)>;
-      if constexpr (isText<Array>)
-        return 0;
-      else
-      {
-        vtkIdType count = 0;
-        for (vtkIdType row = 0; row < array.GetNumberOfValues(); ++row)
-          count += array.special(row) == Array::None &&
-                   std::isfinite(static_cast<double>(array.GetValue(row)));
-        return count;
-      }
     });
 }

@@ -41,7 +41,7 @@ public:
   /// Smallest and largest number held, (0, 0) when there is none.
   std::pair<double, double> range() const;
   bool hasSpecialValues() const;
-  /// How many rows hold a finite number.
+  /// How many rows hold a finite number; found with the range, in the same pass.
   vtkIdType numberCount() const;
   /// Whether the value can be stored without losing its meaning.
   bool accepts(const Variant& value) const;
@@ -50,9 +50,12 @@ private:
   /// Calls f with the column's array as its concrete class.
   template<class F>
   decltype(auto) visit(F&& f) const;
+  /// Finds the range and the count of numbers once after each change of the values.
+  void summarizeNumbers() const;
 
   ValueType m_type;
   vtkSmartPointer<vtkAbstractArray> m_array;
   mutable std::pair<double, double> m_range{ 0.0, 0.0 };
+  mutable vtkIdType m_numberCount = 0;
   mutable bool m_rangeValid = false;
 };
