@@ -48,13 +48,20 @@ void requireWritten(const QString& path)
     throw vantor::ExceptionBase(QStringLiteral("Cannot write \"%1\".").arg(path).toStdString());
 }
 
-/// Shows a view of a window that is not shown by itself, off screen at the asked size: taken
-/// out of the window, as only a window that is never shown can afford.
-void showOffScreen(QWidget& container, QSize size)
+/// A view of a window that is not shown, taken out of it to be laid out at the asked size:
+/// grabbing would lay it out as the window places it, which for a tab that is not current is
+/// at a token size. Only a window that is never shown can afford to lose it.
+void takeOutOfHiddenWindow(QWidget& container, QSize size)
 {
   container.setParent(nullptr);
-  container.setAttribute(Qt::WA_DontShowOnScreen);
   container.resize(size);
+}
+
+/// A plot needs its drawable on screen, though not seen, to draw at all.
+void showOffScreen(QWidget& container, QSize size)
+{
+  takeOutOfHiddenWindow(container, size);
+  container.setAttribute(Qt::WA_DontShowOnScreen);
   container.show();
 }
 
@@ -151,14 +158,9 @@ QStringList PlotPictures::writeAll(const QString& folder,
     }
     else
     {
-      // Grabbing lays a hidden widget out as its window's layouts place it, which for a tab
-      // that is not current is at a token size. Taken out of a window that is never shown, it
-      // is laid out at its own size, and needs no showing, so no display.
+      // A widget needs no showing to be grabbed, so no display.
       if (!container->isVisible() && !container->window()->isVisible())
-      {
-        container->setParent(nullptr);
-        container->resize(size);
-      }
+        takeOutOfHiddenWindow(*container, size);
       grabWidget(*container, path);
     }
     written << path;
